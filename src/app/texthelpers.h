@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Text after the last delimiter; the whole text when it is missing or last.
+QString FileNameOf(QStringView text, QStringView delimiter);
+// Text before the last delimiter; the whole text when it is missing or first.
+QString FolderOf(QStringView text, QStringView delimiter);
+// At most n characters kept, marked with "..."; see the shortening rule in the docs.
+QString ShortenText(const QString &text, int n, bool keepStart);
+// Backslash-n and backslash-r as message captions carry them, turned into line breaks.
+QString ExpandLineBreakEscapes(QString text);

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QString>
+
+// Index of every setting in the table; the order is fixed.
+enum SettingKey : int {
+    wordWrap,
+    allowTextChanges,
+    textColor,
+    bgColor,
+    textColorTxt,
+    bgColorTxt,
+    windowPosY,
+    windowPosX,
+    windowWidth,
+    windowHeight,
+    fontSelection,
+    askToSave,
+    escExits,
+    autoWidth,
+    copyOnSelect,
+    searchLooped,
+    searchFromTop,
+    closeOnSearch,
+    windowIsMaximized,
+    asciiFontSize,
+    ansiFontSize,
+    asciiFontName,
+    ansiFontName,
+    asciiFontStyle,
+    ansiFontStyle,
+    asciiFontHeight,
+    ansiFontHeight,
+    asciiFontCharset,
+    ansiFontCharset,
+    alwaysOnTop,
+    urlFollow,
+    showMenuBar,
+    showStatusBar,
+    showStatusBarItemCaret,
+    showStatusBarItemReadOnly,
+    showStatusBarItemFileSize,
+    showStatusBarItemPath,
+    showStatusBarItemSelLength,
+    showStatusBarItemUnicode,
+    showStatusBarItemInputMode,
+    showStatusBarItemZoomLevel,
+    emailFollow,
+    recentFileCount,
+    recentFileFullPath,
+    recentFile01,
+    recentFile20 = recentFile01 + 19,
+    forceUSCodePageForNfo,
+    associationString,
+    autoWidthMax,
+    autoWidthMin,
+    autoWidthPadding,
+    shellNewTxtFile,
+    saveToIni,
+    noRegistryWrite,
+    tabSize,
+    noCustomTabOnNfo,
+    saveWindowPos,
+    languageSelect,
+    defaultSaveEncoding,
+    alphaBlend,
+    alphaBlendAmount,
+    currentVersion,
+    directScrollingAlwaysEnabled,
+    directScrollingEnabledOnAlt,
+    directScrollingEnabledOnReadOnly,
+    directScrollingEnabledOnScrollLock,
+    directScrollingEnabledForNfo,
+    directScrollingLeftRightEnabled,
+    directScrollingLines,
+    useWordDetection,
+    wordDelimiters,
+    searchWhileTyping,
+    prefixString,
+    rememberPrefixString,
+    settingsCount
+};
+
+static_assert(settingsCount == 92);
+
+struct SettingDefinition
+{
+    const char *key;
+    QString defaultValue;
+};
+
+// Key and factory default of setting index; forceUSCodePageForNfo's default
+// depends on the language in use and is passed in.
+SettingDefinition settingDefinition(int index, bool cjkLanguage);
+
+// The program's version text, compared with currentVersion.
+inline constexpr char versionText[] = "1.8";

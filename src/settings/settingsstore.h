@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The one door between the settings table and wherever settings are kept.
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore() = default;
+    // The stored text for key, or def when storage has none.
+    virtual QString readStoredValue(const QString &key, const QString &def) = 0;
+    // Stores value under key; failures are silent.
+    virtual void writeStoredValue(const QString &key, const QString &value) = 0;
+};
+
+// Keeps nothing: every read answers the default.
+class NullSettingsStore final : public SettingsStore
+{
+public:
+    QString readStoredValue(const QString &key, const QString &def) override;
+    void writeStoredValue(const QString &key, const QString &value) override;
+};

@@ -1,0 +1,105 @@
+#include "app/commandline.h"
+#include "app/placement.h"
+#include "app/texthelpers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+TEST(PathHelpers, FileNameOfAndFolderOf)
+{
+    EXPECT_EQ(FileNameOf(u"/art/x.nfo", u"/"), s("x.nfo"));
+    EXPECT_EQ(FileNameOf(u"x.nfo", u"/"), s("x.nfo"));       // no delimiter
+    EXPECT_EQ(FileNameOf(u"/art/", u"/"), s("/art/"));       // delimiter last
+    EXPECT_EQ(FolderOf(u"/art/x.nfo", u"/"), s("/art"));
+    EXPECT_EQ(FolderOf(u"x.nfo", u"/"), s("x.nfo"));
+    EXPECT_EQ(FolderOf(u"/x.nfo", u"/"), s("/x.nfo"));       // delimiter first
+}
+
+TEST(ShortenText, KeepStartKeepEndAndNoChange)
+{
+    EXPECT_EQ(ShortenText(s("abcdefgh"), 3, true), s("abc..."));
+    EXPECT_EQ(ShortenText(s("abcdefgh"), 3, false), s("...  efgh"));
+    EXPECT_EQ(ShortenText(s("abc"), 3, true), s("abc"));
+    EXPECT_EQ(ShortenText(s("abc"), -1, true), s("abc"));
+}
+
+TEST(ExpandLineBreakEscapes, BackslashNAndR)
+{
+    EXPECT_EQ(ExpandLineBreakEscapes(s("a\\nb\\rc\\\\x")), s("a\nb\rc\\\\x"));
+}
+
+struct CommandLineCase
+{
+    const char *name;
+    QStringList args;
+    QString path;
+    bool placed;
+    int top;
+    int left;
+};
+
+class CommandLineTest : public ::testing::TestWithParam<CommandLineCase>
+{
+};
+
+TEST_P(CommandLineTest, Parses)
+{
+    const CommandLineCase &c = GetParam();
+    const CommandLine result = ParseCommandLine(c.args);
+    EXPECT_EQ(result.path, c.path);
+    ASSERT_EQ(result.topLeft.has_value(), c.placed);
+    if (c.placed) {
+        EXPECT_EQ(result.topLeft->y(), c.top);
+        EXPECT_EQ(result.topLeft->x(), c.left);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, CommandLineTest,
+    ::testing::Values(
+        CommandLineCase{"none", {}, {}, false, 0, 0},
+        CommandLineCase{"one_path", {s("a.nfo")}, s("a.nfo"), false, 0, 0},
+        CommandLineCase{"two_second_ignored", {s("a.nfo"), s("100")}, s("a.nfo"), false, 0, 0},
+        CommandLineCase{"new_window_switch", {s("-w"), s("100"), s("200")}, {}, true, 100, 200},
+        CommandLineCase{"zero_opens_nothing", {s("0"), s("100"), s("200")}, {}, true, 100, 200},
+        CommandLineCase{"path_and_place", {s("a.nfo"), s("-5"), s("7"), s("x")}, s("a.nfo"), true, -5, 7},
+        CommandLineCase{"bad_top_ignores_both", {s("file.nfo"), s("abc"), s("200")}, s("file.nfo"), false, 0, 0},
+        CommandLineCase{"bad_left_ignores_both", {s("-w"), s("100"), s("2x")}, {}, false, 0, 0}),
+    [](const ::testing::TestParamInfo<CommandLineCase> &info) { return std::string(info.param.name); });
+
+TEST(Placement, DialogCentredOnMainWindow)
+{
+    const QRect desktop(0, 0, 1920, 1080);
+    EXPECT_EQ(DialogPosition(QRect(100, 100, 695, 586), QSize(401, 201), desktop),
+              QPoint(100 + 347 - 200, 100 + 293 - 100));
+}
+
+TEST(Placement, DialogClampedToDesktopWithTaskbarMargin)
+{
+    const QRect desktop(0, 0, 1000, 800);
+    // Far right and bottom: pulled in, 30 pixels kept free below.
+    EXPECT_EQ(DialogPosition(QRect(900, 700, 400, 400), QSize(200, 100), desktop),
+              QPoint(800, 800 - 100 - 30));
+    // Far left and top.
+    EXPECT_EQ(DialogPosition(QRect(-500, -500, 100, 100), QSize(200, 100), desktop), QPoint(0, 0));
+    // A second monitor left of the first.
+    const QRect wide(-1280, 0, 3200, 1080);
+    EXPECT_EQ(DialogPosition(QRect(-1280, 0, 200, 200), QSize(300, 100), wide), QPoint(-1280, 50));
+}
+
+TEST(Placement, WindowPulledBackOntoDesktop)
+{
+    const QRect desktop(0, 0, 1920, 1080);
+    EXPECT_EQ(WindowPositionOnDesktop(QPoint(240, 40), QSize(695, 586), desktop), QPoint(240, 40));
+    EXPECT_EQ(WindowPositionOnDesktop(QPoint(50000, 50000), QSize(695, 586), desktop),
+              QPoint(1920 - 695, 1080 - 586));
+    EXPECT_EQ(WindowPositionOnDesktop(QPoint(-9000, -9000), QSize(695, 586), desktop), QPoint(0, 0));
+}
+
+} // namespace
