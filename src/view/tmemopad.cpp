@@ -1,0 +1,6 @@
+#include "tmemopad.h"
+
+TMemoPad::TMemoPad(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+}
