@@ -4,3 +4,8 @@ TMemoPad::TMemoPad(QWidget *parent)
     : QPlainTextEdit(parent)
 {
 }
+
+void TMemoPad::MyPaste()
+{
+    paste();
+}

@@ -14,6 +14,10 @@ public:
     void SetUseCustomWordSelection(bool on) { m_useCustomWordSelection = on; }
     bool UseCustomWordSelection() const { return m_useCustomWordSelection; }
 
+public slots:
+    // Paste from the clipboard with line breaks made CR LF.
+    void MyPaste();
+
 signals:
     void OnCtrlMouseScrollWheelUp(QObject *sender);
     void OnCtrlMouseScrollWheelDown(QObject *sender);
