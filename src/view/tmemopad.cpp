@@ -242,7 +242,12 @@ void TMemoPad::SetSel(int anchor, int caret)
         cursor.setPosition(caret == -1 ? document()->characterCount() - 1 : ToPosition(caret),
                            QTextCursor::KeepAnchor);
     }
+    // Selecting does not scroll; ScrollCaret does that when it is wanted.
+    const int horizontal = horizontalScrollBar()->value();
+    const int vertical = verticalScrollBar()->value();
     setTextCursor(cursor);
+    horizontalScrollBar()->setValue(horizontal);
+    verticalScrollBar()->setValue(vertical);
 }
 
 void TMemoPad::ReplaceSel(const QString &text)

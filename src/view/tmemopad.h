@@ -46,7 +46,8 @@ public:
     int SelLength() const { return SelEnd() - SelStart(); }
     int Anchor() const;
     int Caret() const;
-    // EM_SETSEL: anchor -1 removes the selection; caret -1 means the end of the text.
+    // EM_SETSEL: anchor -1 removes the selection; caret -1 means the end of
+    // the text. The view does not move.
     void SetSel(int anchor, int caret);
     // EM_REPLACESEL: one undo step, caret after the new text.
     void ReplaceSel(const QString &text);
