@@ -86,43 +86,54 @@ TEST_F(EditorTest, ReplaceSelIsOneUndoStepWithTheCaretAfterIt)
     EXPECT_FALSE(editor->document()->isUndoAvailable());
 }
 
-// Visual lines read from the drawn caret positions: one per distinct y.
-int drawnLineCount(const TMemoPad &editor)
+// Visual lines of the first, visible, text line, read from where its
+// characters are drawn: one line per distinct y.
+int drawnLinesOfFirstLine(const TMemoPad &editor, int length)
 {
     std::set<int> tops;
-    for (int index = 0; index <= editor.TextLength(); ++index)
+    for (int index = 0; index < length; ++index)
         tops.insert(editor.PosFromChar(index)->y());
     return int(tops.size());
 }
 
+// Every text line is as long as the first, so all wrap like it, painted or not.
+void expectWrappedLikeTheFirstLine(const TMemoPad &editor, int textLines, int lineLength)
+{
+    const int perTextLine = drawnLinesOfFirstLine(editor, lineLength);
+    ASSERT_GT(perTextLine, 1);
+    const int width = editor.LineIndex(1);
+    EXPECT_EQ(editor.LineCount(), textLines * perTextLine + 1);
+    for (int line = 0; line < textLines * perTextLine; ++line) {
+        const int expected = line / perTextLine * (lineLength + 2) + line % perTextLine * width;
+        ASSERT_EQ(editor.LineIndex(line), expected) << line;
+        ASSERT_EQ(editor.LineFromCharIndex(expected), line);
+    }
+}
+
 TEST_F(EditorTest, WrappedLinesAreCountedAndIndexedAsDrawn)
 {
+    // Far more lines than the view shows, so most are never painted.
     const QString longLine(60, QLatin1Char('w'));
-    editor->setText(longLine + QLatin1String("\r\nend"));
-    EXPECT_EQ(editor->LineCount(), 2);
+    editor->setText(numberedLines(40, longLine) + QLatin1String("end"));
+    EXPECT_EQ(editor->LineCount(), 41);
 
     editor->SetWordWrap(true);
     editor->resize(12 * editor->AverageCharWidth() + 40, 300);
+    expectWrappedLikeTheFirstLine(*editor, 40, 60);
     const int lines = editor->LineCount();
-    EXPECT_GT(lines, 4);
-    EXPECT_EQ(lines, drawnLineCount(*editor));
-    for (int line = 1; line < lines; ++line) {
-        const int start = editor->LineIndex(line);
-        EXPECT_GT(start, editor->LineIndex(line - 1));
-        EXPECT_EQ(editor->LineFromCharIndex(start), line);
-        EXPECT_EQ(editor->PosFromChar(start)->x(), editor->PosFromChar(0)->x());
-    }
-    EXPECT_EQ(editor->LineIndex(lines - 1), 62);
 
     // Narrower still: the count follows the new width.
     editor->resize(6 * editor->AverageCharWidth() + 40, 300);
     EXPECT_GT(editor->LineCount(), lines);
-    EXPECT_EQ(editor->LineCount(), drawnLineCount(*editor));
+    expectWrappedLikeTheFirstLine(*editor, 40, 60);
 
     // An edit that adds lines while wrapping.
     editor->SetSel(62, 62);
-    editor->ReplaceSel(longLine + QLatin1String("\r\n"));
-    EXPECT_EQ(editor->LineCount(), drawnLineCount(*editor));
+    editor->ReplaceSel(numberedLines(3, longLine));
+    expectWrappedLikeTheFirstLine(*editor, 43, 60);
+
+    editor->SetWordWrap(false);
+    EXPECT_EQ(editor->LineCount(), 44);
 }
 
 TEST_F(EditorTest, CharFromPointFindsTheCharacterDrawnThere)
