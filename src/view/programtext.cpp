@@ -150,23 +150,59 @@ int ToProgramIndex(const QTextDocument &document, int position)
     return position + document.findBlock(position).blockNumber();
 }
 
-int ToDocumentPosition(const QTextDocument &document, int index)
+namespace {
+
+int blockNumberAt(const QTextDocument &document, int position)
 {
-    index = std::clamp(index, 0, ProgramLength(document));
-    // The block holding the index is the last one whose program start is at
-    // or before it; its document start cannot lie beyond the index itself.
-    int low = 0;
-    int high = document.findBlock(std::min(index, document.characterCount() - 1)).blockNumber();
-    while (low < high) {
+    return document.findBlock(std::clamp(position, 0, document.characterCount() - 1)).blockNumber();
+}
+
+// Narrows [low, high] around the number of the block holding program index
+// `index`. The block's document start lies in [index - high, index - low],
+// so looking up both ends gives a tighter range; each round shrinks it by
+// about the share of line breaks in the text. Each lookup is logarithmic.
+void narrowBlockRange(const QTextDocument &document, int index, int &low, int &high)
+{
+    constexpr int CloseEnough = 16;
+    for (int round = 0; round < 4 && high - low > CloseEnough; ++round) {
+        high = std::min(high, blockNumberAt(document, index - low));
+        // One less: an index on the LF of a break lies past its block's text.
+        low = std::max(low, blockNumberAt(document, index - high - 1));
+    }
+    // Text of nothing but line breaks narrows slowly: halve instead.
+    while (high - low > CloseEnough) {
         const int mid = low + (high - low + 1) / 2;
         if (document.findBlockByNumber(mid).position() + mid <= index)
             low = mid;
         else
             high = mid - 1;
     }
-    const QTextBlock block = document.findBlockByNumber(low);
-    const int offset = index - (block.position() + low);
-    return block.position() + std::min(offset, block.length() - 1);
+}
+
+} // namespace
+
+int ToDocumentPosition(const QTextDocument &document, int index)
+{
+    index = std::clamp(index, 0, ProgramLength(document));
+    // The block's document start cannot lie beyond the index itself.
+    int high = blockNumberAt(document, index);
+    int low = blockNumberAt(document, index - high - 1);
+    narrowBlockRange(document, index, low, high);
+
+    // The last block in range whose program start is at or before the index;
+    // neighbours are cheap to step to.
+    QTextBlock block = document.findBlockByNumber(low);
+    int position = block.position();
+    int number = low;
+    for (; number < high; ++number) {
+        const int next = position + block.length();
+        if (next + number + 1 > index)
+            break;
+        position = next;
+        block = block.next();
+    }
+    const int offset = index - (position + number);
+    return position + std::min(offset, block.length() - 1);
 }
 
 QString NormalizeLineBreaks(const QString &text)

@@ -71,9 +71,23 @@ std::vector<int> naiveIndexes(const QString &programText)
     return indexes;
 }
 
+// Lines of many lengths and a long run of empty lines, where narrowing down
+// the block of an index takes its slowest path.
+QString manyLines()
+{
+    QString text = QStringLiteral("ab\r\ncd\re\nf\r\n\r\n\U0001F600g\r\n");
+    for (int i = 0; i < 400; ++i)
+        text += QString(i % 70, QLatin1Char('t')) + QLatin1String("\r\n");
+    for (int i = 0; i < 2000; ++i)
+        text += QLatin1String("\r\n");
+    for (int i = 0; i < 400; ++i)
+        text += QString(i % 13, QLatin1Char('u')) + QLatin1String(i % 7 ? "\r\n" : "\r");
+    return text;
+}
+
 TEST(ProgramPositions, MatchACountOfTheCharactersOnEveryPosition)
 {
-    const QString text = QStringLiteral("ab\r\ncd\re\nf\r\n\r\n\U0001F600g\r\n");
+    const QString text = manyLines();
     QTextDocument document;
     QTextCursor cursor(&document);
     InsertProgramText(cursor, text);
