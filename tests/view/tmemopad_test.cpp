@@ -247,6 +247,8 @@ TEST_F(PasteTest, ShiftInsert)
 
 TEST_F(PasteTest, ContextMenu)
 {
+    // The menu enables Paste only when the system clipboard holds text.
+    QGuiApplication::clipboard()->setText(QStringLiteral("enables the item"));
     std::unique_ptr<QMenu> menu(editor->CreateContextMenu(QPoint(5, 5)));
     QAction *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"));
     ASSERT_NE(paste, nullptr);
