@@ -2,7 +2,10 @@
 
 #include "messagebox.h"
 
+#include <QHelpEvent>
 #include <QProxyStyle>
+#include <QToolTip>
+#include <QWidget>
 
 namespace {
 
@@ -23,6 +26,18 @@ public:
         }
     }
 };
+
+// Qt keeps a tooltip up for a time that grows with its length; the program's
+// hints stay for a fixed time.
+bool ShowHint(QObject *receiver, QEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(receiver);
+    if (event->type() != QEvent::ToolTip || !widget || widget->toolTip().isEmpty())
+        return false;
+    const auto *help = static_cast<QHelpEvent *>(event);
+    QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), hintDisplayTime);
+    return true;
+}
 
 } // namespace
 
@@ -49,6 +64,8 @@ OrvaneApplication::OrvaneApplication(int &argc, char **argv)
 bool OrvaneApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
+        if (ShowHint(receiver, event))
+            return true;
         return QApplication::notify(receiver, event);
     } catch (...) {
         ReportException(std::current_exception());

@@ -67,7 +67,6 @@ TformMain::TformMain(const StartupOptions &options, QWidget *parent)
 
 TformMain::~TformMain()
 {
-    FormDestroy();
     if (mainForm == this)
         mainForm = nullptr;
     if (DialogOwner() == this)
@@ -184,21 +183,6 @@ void TformMain::FormClose()
     m_settings[windowPosX].setValue(QString::number(x()));
     m_settings[windowWidth].setValue(QString::number(width()));
     m_settings[windowHeight].setValue(QString::number(height()));
-}
-
-void TformMain::FormDestroy()
-{
-}
-
-void TformMain::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::ActivationChange)
-        WMActivate(isActiveWindow());
-    QMainWindow::changeEvent(event);
-}
-
-void TformMain::WMActivate(bool)
-{
 }
 
 bool TformMain::eventFilter(QObject *watched, QEvent *event)

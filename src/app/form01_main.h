@@ -38,7 +38,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -55,8 +54,6 @@ private:
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
-    void FormDestroy();
-    void WMActivate(bool active);
 
     bool AcceptsDrop(const class QMimeData *data) const;
     void WMDropFiles(const QStringList &paths);
