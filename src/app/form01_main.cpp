@@ -87,6 +87,15 @@ void TformMain::InitMembers()
     m_overwriteMode = false;
     m_zoomPercent = 100;
 
+    // The form's own look, until the document's font set is applied.
+    QPalette palette = ui->Memo1->palette();
+    palette.setColor(QPalette::Base, QColor(0x00, 0x00, 0x80));
+    palette.setColor(QPalette::Text, Qt::white);
+    ui->Memo1->setPalette(palette);
+    QFont font(QStringLiteral("Courier New"));
+    font.setPixelSize(16);
+    ui->Memo1->setFont(font);
+
     connect(ui->Quit1, &QAction::triggered, this, &QWidget::close);
     connect(ui->Undo1, &QAction::triggered, ui->Memo1, &QPlainTextEdit::undo);
     connect(ui->Cut1, &QAction::triggered, ui->Memo1, &QPlainTextEdit::cut);

@@ -4,6 +4,7 @@
 #include "view/tmemopad.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -228,6 +229,21 @@ TEST_F(StartupTest, PasteFromTheMenuGoesThroughTheClipboardSeam)
     EXPECT_EQ(window->memo()->text(), QStringLiteral("a\r\nb"));
     window->findChild<QAction *>(QStringLiteral("Undo1"))->trigger();
     EXPECT_TRUE(window->memo()->text().isEmpty());
+}
+
+TEST_F(StartupTest, TypedLineBreaksAreCrLfAndCopyKeepsThem)
+{
+    store.values[QStringLiteral("allowTextChanges")] = QStringLiteral("1");
+    auto window = start();
+    window->show();
+    TMemoPad *memo = window->memo();
+    QTest::keyClicks(memo, QStringLiteral("ab"));
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, QStringLiteral("c"));
+    EXPECT_EQ(memo->text(), QStringLiteral("ab\r\nc"));
+    QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ab\r\nc"));
 }
 
 } // namespace
