@@ -158,8 +158,13 @@ DecodedText DecodeBytes(QByteArrayView bytes, Encoding encoding)
                            QStringConverter::Flag::Stateless
                                | QStringConverter::Flag::ConvertInitialBom);
     DecodedText result;
-    result.text = decoder.decode(bytes);
-    result.invalidBytes = decoder.hasError();
+    // Qt drops a lone last byte of UTF-16 without an error; it is data, so
+    // it shows as a replacement character and the text is flagged.
+    const bool oddUtf16 = encoding != Encoding::Utf8 && bytes.size() % 2 != 0;
+    result.text = decoder.decode(oddUtf16 ? bytes.chopped(1) : bytes);
+    result.invalidBytes = decoder.hasError() || oddUtf16;
+    if (oddUtf16)
+        result.text += QChar::ReplacementCharacter;
     return result;
 }
 
