@@ -98,12 +98,6 @@ QStringList defaultCopyFolders()
             QDir::homePath()};
 }
 
-TempCopyLocation &processCopyLocation()
-{
-    static TempCopyLocation location(defaultCopyFolders());
-    return location;
-}
-
 } // namespace
 
 Utf8Check CheckUtf8(QByteArrayView sample)
@@ -218,10 +212,16 @@ Detection DetectEncoding(const QString &path, bool repair, TempCopyLocation &loc
 
 Detection DetectEncoding(const QString &path, bool repair)
 {
-    return DetectEncoding(path, repair, processCopyLocation());
+    return DetectEncoding(path, repair, ProcessTempCopyLocation());
+}
+
+TempCopyLocation &ProcessTempCopyLocation()
+{
+    static TempCopyLocation location(defaultCopyFolders());
+    return location;
 }
 
 QString TempFilePath()
 {
-    return processCopyLocation().path();
+    return ProcessTempCopyLocation().path();
 }

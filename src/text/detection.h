@@ -58,5 +58,7 @@ Detection DetectEncoding(const QString &path, bool repair, TempCopyLocation &loc
 // The same with the process-wide temp copy location.
 Detection DetectEncoding(const QString &path, bool repair);
 
+// The process-wide location: the temp folder, then the program folder, then home.
+TempCopyLocation &ProcessTempCopyLocation();
 // The process-wide repaired-copy path, worked out on first use.
 QString TempFilePath();

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "detection.h"
+#include "encodings.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// Files above this size are refused. A loaded text is held as UTF-16 (twice
+// the bytes), once more while line breaks are converted, and again by the
+// editor's document with its layout, so 64 MB of file already means close to
+// a gigabyte; NFO and DIZ files are a few kilobytes.
+constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
+
+struct LoadRequest
+{
+    QString path;
+    // The entry picked in the open dialog, or None.
+    Encoding chosen = Encoding::None;
+    // forceUSCodePageForNfo is on and the path is of NFO kind: a file without
+    // a recognised encoding then loads as Windows-1252.
+    bool westernLatinForNfo = false;
+    qint64 maxBytes = kMaxTextFileBytes;
+};
+
+struct LoadResult
+{
+    bool ok = false;
+    // CR LF line breaks; on the NUL path the bytes one character each.
+    QString text;
+    // Chosen or else detected: the document's encoding from now on.
+    Encoding documentEncoding = Encoding::None;
+    // What the text was decoded with, kept for saving with no encoding.
+    // Empty on the NUL path, which leaves the remembered one as it was.
+    std::optional<Encoding> loadEncoding;
+    bool nulPath = false;
+    // The detection step opened the file: after a failure the editor must
+    // not keep the previous document as if it were this one.
+    bool fileOpened = false;
+    // The repaired copy was loaded; it is deleted again.
+    bool repaired = false;
+    // Some bytes were not valid in the encoding the user chose, or a UTF-16
+    // file ended in half a character; replacement characters stand for them.
+    bool invalidBytes = false;
+    // For the error box when !ok.
+    QString error;
+};
+
+// Detects the encoding, repairs doubled carriage returns through the temp
+// copy and decodes the file. Never changes the file.
+LoadResult LoadTextFile(const LoadRequest &request);
+LoadResult LoadTextFile(const LoadRequest &request, TempCopyLocation &location);
+// The load after detection, for a detection made already.
+LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detection);
+
+// CR LF, lone CR and lone LF all become CR LF.
+QString ToCrLf(QString text);
+// One character per byte (U+0000 to U+00FF), a zero byte shown as a space.
+QString ReadBytesAsText(QByteArrayView bytes);
