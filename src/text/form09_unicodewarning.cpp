@@ -1,0 +1,69 @@
+#include "form09_unicodewarning.h"
+#include "ui_form09_unicodewarning.h"
+
+#include "app/messagebox.h"
+#include "app/seams.h"
+
+TformUnicodeWarning::TformUnicodeWarning(QWidget *parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::TformUnicodeWarning>())
+{
+    ui->setupUi(this);
+    ui->labelUnicodeWarning->hide();
+    connect(ui->btnUnicode, &QPushButton::clicked, this, &TformUnicodeWarning::btnUnicodeClick);
+    connect(ui->btnSaveAnyway, &QPushButton::clicked, this, &TformUnicodeWarning::btnSaveAnywayClick);
+    connect(ui->btnCancel, &QPushButton::clicked, this, &TformUnicodeWarning::btnCancelClick);
+}
+
+TformUnicodeWarning::~TformUnicodeWarning() = default;
+
+QString TformUnicodeWarning::WarningText(const QString &warning, Encoding encoding)
+{
+    if (encoding == Encoding::None)
+        return warning;
+    return warning + QStringLiteral(" (\"") + EncodingName(encoding) + QStringLiteral("\")");
+}
+
+int TformUnicodeWarning::ShowUnicodeWarning(Encoding encoding, const QWidget *mainWindow,
+                                            bool alwaysOnTop)
+{
+    // Closing by the frame or by Esc rejects the dialog, which leaves Cancel.
+    m_result = Cancel;
+    m_mainWindow = mainWindow;
+    m_alwaysOnTop = alwaysOnTop;
+    ui->labelRef->setText(WarningText(ui->labelUnicodeWarning->text(), encoding));
+    ui->btnUnicode->setFocus();
+    seams().beep();
+    seams().execDialog(this);
+    return m_result;
+}
+
+void TformUnicodeWarning::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    PlaceDialog(this, m_mainWindow, m_alwaysOnTop);
+}
+
+void TformUnicodeWarning::btnUnicodeClick()
+{
+    finish(SaveAsUnicode);
+}
+
+void TformUnicodeWarning::btnSaveAnywayClick()
+{
+    finish(SaveAnyway);
+}
+
+void TformUnicodeWarning::btnCancelClick()
+{
+    finish(Cancel);
+}
+
+void TformUnicodeWarning::finish(Result result)
+{
+    m_result = result;
+    if (result == Cancel)
+        reject();
+    else
+        accept();
+}
