@@ -62,6 +62,7 @@ TformMain::TformMain(const StartupOptions &options, QWidget *parent)
     ApplyReadOnly();
     PlaceWindow();
     ApplyWordDetection();
+    SetupDocumentCommands();
     ProcessCommandLine(options.arguments);
 }
 
@@ -150,6 +151,8 @@ void TformMain::ApplyWordDetection()
 void TformMain::ProcessCommandLine(const QStringList &arguments)
 {
     const CommandLine commandLine = ParseCommandLine(arguments);
+    if (!commandLine.path.isEmpty())
+        OpenPath(commandLine.path, false);
     if (commandLine.topLeft)
         move(*commandLine.topLeft);
 }
@@ -177,7 +180,7 @@ void TformMain::closeEvent(QCloseEvent *event)
 
 bool TformMain::FormCloseQuery()
 {
-    return true;
+    return AskToSave();
 }
 
 void TformMain::FormClose()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/seams.h"
 #include "settings/settingsstore.h"
 #include "settings/settingstable.h"
+#include "text/encodings.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -35,6 +37,27 @@ public:
     const QString &fileName() const { return m_fileName; }
     class TMemoPad *memo() const;
 
+    // Document commands (form01_main_document.cpp).
+    bool OpenFile(const QString &path, const QString &encodingName, bool resetCaret);
+    // 0 nothing written, 1 written, 2 written after the Unicode warning.
+    int WriteDocument(const QString &path, Encoding encoding);
+    void NewDocument(bool ask);
+    void OpenCommand();
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    void ReopenDocument();
+    void ReopenCommand();
+    void NewWindow();
+    // Whether the caller may go on and replace the document.
+    bool AskToSave();
+    bool OpenPath(const QString &path, bool silent);
+    void SetDocument(const QString &path, Encoding encoding, bool applyFont);
+    void SetModified(bool modified);
+    Encoding encoding() const { return m_encoding; }
+    bool isModified() const { return m_modified; }
+    const FileDialogState &openDialogState() const { return m_openDialog; }
+    const FileDialogState &saveDialogState() const { return m_saveDialog; }
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -58,9 +81,25 @@ private:
     bool AcceptsDrop(const class QMimeData *data) const;
     void WMDropFiles(const QStringList &paths);
 
+    // Document commands (form01_main_document.cpp).
+    void SetupDocumentCommands();
+    void Memo1Change();
+    void UpdateTitle();
+    void SetEncoding(Encoding encoding);
+    void PreselectSaveEncoding();
+    void PrepareSaveDialog();
+    void StampLogFile();
+    void OpenDroppedFile(const QString &path);
+    int ShowUnicodeWarning(Encoding encoding);
+    bool UsesNfoFont(const QString &path) const;
+    void ApplyFontSetFor(const QString &path);
+
 signals:
     // The first file of a drop; opening it belongs to the document commands.
     void fileDropped(const QString &path);
+    // The document's kind of file changed: the font set, colours and tab
+    // stops for path must be applied now.
+    void fontSetNeeded(const QString &path);
 
 private:
 
@@ -79,6 +118,14 @@ private:
     bool m_overwriteMode = false;
     bool m_isCjkLanguage = false;
     int m_zoomPercent = 100;
+
+    // Document state (form01_main_document.cpp).
+    Encoding m_encoding = Encoding::None;
+    // What the last loaded text was decoded with; saving with no encoding uses it.
+    Encoding m_loadEncoding = Encoding::None;
+    FileDialogState m_openDialog;
+    FileDialogState m_saveDialog;
+    class TformUnicodeWarning *m_unicodeWarning = nullptr;
 };
 
 // The one main window of the process, for dialogs and messages.

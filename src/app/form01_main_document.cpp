@@ -1,0 +1,431 @@
+// The document commands of the main window: new, open, save, reopen, the
+// question before unsaved changes are lost, the title and the ".LOG" stamp.
+#include "form01_main.h"
+#include "ui_form01_main.h"
+
+#include "messagebox.h"
+#include "texthelpers.h"
+#include "l10n/messages.h"
+#include "text/form09_unicodewarning.h"
+#include "text/textload.h"
+#include "text/textsave.h"
+#include "view/resetscrolledposition.h"
+#include "view/tmemopad.h"
+
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QTime>
+
+namespace {
+
+const QString untitled = QStringLiteral("0");
+const QString separator = QStringLiteral("/");
+
+// Shows the busy cursor for as long as it lives.
+class BusyCursor
+{
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+enum class FileKind { Nfo, Text, Unknown };
+
+// The kind an extension has in the association list ("nfo,1,1;txt,0,5;").
+FileKind FileKindOf(const QString &path, const QString &associations)
+{
+    if (associations.isEmpty() || path == untitled)
+        return FileKind::Unknown;
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const QString ext = (dot < 0 || dot == path.size() - 1 ? path : path.mid(dot + 1)).toLower();
+    qsizetype at = associations.startsWith(ext + QLatin1Char(',')) ? 0 : -1;
+    qsizetype length = ext.size() + 1;
+    if (at < 0) {
+        at = associations.indexOf(QLatin1Char(';') + ext + QLatin1Char(','));
+        ++length;
+    }
+    if (at < 0 || at + length >= associations.size())
+        return FileKind::Unknown;
+    const QChar flag = associations.at(at + length);
+    if (flag == u'1')
+        return FileKind::Nfo;
+    return flag == u'0' ? FileKind::Text : FileKind::Unknown;
+}
+
+bool DefaultsToAscii(const QString &fontSelection)
+{
+    return fontSelection == u"alwaysAscii" || fontSelection == u"extensionSelectDefaultAscii";
+}
+
+// The save dialog's proposal: the path without a final .txt, .nfo or .diz,
+// written in lower case and found nowhere earlier in the path.
+QString ProposedSaveName(const QString &path)
+{
+    if (path.size() <= 4)
+        return path;
+    for (const char *ext : {".txt", ".nfo", ".diz"}) {
+        if (path.indexOf(QLatin1String(ext)) == path.size() - 4)
+            return path.chopped(4);
+    }
+    return path;
+}
+
+// The time without seconds and the date, in the user's short formats.
+QString TimeDateText()
+{
+    const QLocale locale = QLocale::system();
+    QString time = locale.toString(QTime::currentTime(), QLocale::ShortFormat);
+    return time + QLatin1Char(' ') + locale.toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+bool CanOpenForReading(const QString &path)
+{
+    // Only plain files: opening a pipe or device could block.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+// The ways a path from outside is turned into an openable file, tried in
+// order. The long-path prefix forms of other systems are the plain forms here.
+QString ResolvePath(const QString &path, int method)
+{
+    switch (method) {
+    case 1:
+    case 2: return path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    case 3:
+    case 4: return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
+    default: return path;
+    }
+}
+
+QString EncodingEntry(const FileDialogState &dialog)
+{
+    const QStringList names = EncodingNames();
+    return dialog.encodingIndex >= 0 && dialog.encodingIndex < names.size()
+        ? names.at(dialog.encodingIndex)
+        : QString();
+}
+
+} // namespace
+
+void TformMain::SetupDocumentCommands()
+{
+    m_openDialog.fileName = untitled;
+    m_openDialog.filters = {tr("All files (*)"), tr("All text files (*.nfo *.diz *.txt)"),
+                            tr("Info files (*.nfo *.diz)"), tr("Text files (*.txt)")};
+    m_openDialog.defaultSuffix = QStringLiteral("nfo");
+    m_openDialog.encodings = EncodingNames();
+    m_saveDialog.filters = {tr("Text file (*.txt)"), tr("nfo file (*.nfo)"), tr("diz file (*.diz)"),
+                            tr("All files (*)")};
+    m_saveDialog.defaultSuffix = QStringLiteral("txt");
+    m_saveDialog.confirmOverwrite = true;
+    m_saveDialog.encodings = EncodingNames();
+    m_unicodeWarning = new TformUnicodeWarning(this);
+
+    connect(ui->New1, &QAction::triggered, this, [this] { NewDocument(true); });
+    connect(ui->NewWindow1, &QAction::triggered, this, &TformMain::NewWindow);
+    connect(ui->Open1, &QAction::triggered, this, &TformMain::OpenCommand);
+    connect(ui->Reopen1, &QAction::triggered, this, &TformMain::ReopenCommand);
+    connect(ui->Save1, &QAction::triggered, this, &TformMain::SaveDocument);
+    connect(ui->SaveAs1, &QAction::triggered, this, &TformMain::SaveDocumentAs);
+    connect(ui->Memo1, &QPlainTextEdit::textChanged, this, &TformMain::Memo1Change);
+    connect(this, &TformMain::fileDropped, this, &TformMain::OpenDroppedFile);
+
+    PreselectSaveEncoding();
+    PrepareSaveDialog();
+    UpdateTitle();
+}
+
+bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool resetCaret)
+{
+    LoadRequest request;
+    request.path = path;
+    request.chosen = EncodingFromName(encodingName);
+    request.westernLatinForNfo = m_settings[forceUSCodePageForNfo].isOn() && UsesNfoFont(path);
+    LoadResult loaded;
+    {
+        BusyCursor busy;
+        loaded = LoadTextFile(request);
+    }
+    if (!loaded.ok) {
+        ShowErrorBox(loaded.error);
+        // Never leave the previous text under the name of a file that failed.
+        if (loaded.fileOpened)
+            NewDocument(false);
+        return false;
+    }
+
+    BusyCursor busy;
+    bool fontChanged = false;
+    if (!loaded.nulPath && (!m_fontApplied || UsesNfoFont(m_fileName) != UsesNfoFont(path))) {
+        ui->Memo1->clear();
+        ApplyFontSetFor(path);
+        fontChanged = true;
+    }
+    ui->Memo1->setText(loaded.text);
+    if (loaded.loadEncoding)
+        m_loadEncoding = *loaded.loadEncoding;
+    SetModified(false);
+    if (resetCaret) {
+        ui->Memo1->SetSel(0, 0);
+        ui->Memo1->ScrollCaret();
+    }
+    StampLogFile();
+    SetDocument(path, loaded.documentEncoding, !fontChanged);
+    return true;
+}
+
+int TformMain::WriteDocument(const QString &path, Encoding encoding)
+{
+    SaveRequest request;
+    request.path = path;
+    request.encoding = encoding;
+    request.loadEncoding = m_loadEncoding;
+    request.westernLatinForNfo = m_settings[forceUSCodePageForNfo].isOn() && UsesNfoFont(path);
+    SaveResult saved;
+    {
+        BusyCursor busy;
+        saved = SaveTextFile(request, ui->Memo1->text(), [this](Encoding failing) {
+            QGuiApplication::restoreOverrideCursor();
+            const int answer = ShowUnicodeWarning(failing);
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            return UnicodeWarningAnswer(answer);
+        });
+    }
+    switch (saved.outcome) {
+    case SaveOutcome::Cancelled:
+        return 0;
+    case SaveOutcome::Failed:
+        // The file on disk is untouched and the document stays modified.
+        ShowErrorBox(saved.error);
+        return 0;
+    default:
+        break;
+    }
+    SetDocument(path, saved.encoding, true);
+    SetModified(false);
+    return saved.outcome == SaveOutcome::WrittenAfterWarning ? 2 : 1;
+}
+
+int TformMain::ShowUnicodeWarning(Encoding encoding)
+{
+    return m_unicodeWarning->ShowUnicodeWarning(encoding, this, m_settings[alwaysOnTop].isOn());
+}
+
+void TformMain::NewDocument(bool ask)
+{
+    if (ask && !AskToSave())
+        return;
+    ui->Memo1->clear();
+    SetDocument(untitled, Encoding::None, true);
+    SetModified(false);
+}
+
+void TformMain::OpenCommand()
+{
+    if (!AskToSave())
+        return;
+    m_openDialog.encodingIndex = 0;
+    if (!seams().openFileDialog(this, m_openDialog))
+        return;
+    OpenFile(m_openDialog.fileName, EncodingEntry(m_openDialog), true);
+}
+
+bool TformMain::SaveDocument()
+{
+    if (m_fileName == untitled)
+        return SaveDocumentAs();
+    const int written = WriteDocument(m_fileName, m_encoding);
+    if (written == 2)
+        ReopenDocument(); // show what the file now holds
+    return written != 0;
+}
+
+bool TformMain::SaveDocumentAs()
+{
+    const int before = m_saveDialog.encodingIndex;
+    if (!seams().saveFileDialog(this, m_saveDialog))
+        return false;
+    const int selected = m_saveDialog.encodingIndex;
+    const int written = WriteDocument(m_saveDialog.fileName, EncodingFromName(EncodingEntry(m_saveDialog)));
+    if (written == 0)
+        return false;
+    if (selected != before || written == 2)
+        ReopenDocument();
+    return true;
+}
+
+void TformMain::ReopenDocument()
+{
+    if (m_fileName == untitled)
+        return;
+    OpenFile(m_fileName, EncodingName(m_encoding), false);
+}
+
+void TformMain::ReopenCommand()
+{
+    if (!AskToSave())
+        return;
+    ResetScrolledPosition view(ui->Memo1, true);
+    ReopenDocument();
+    view.Restore();
+}
+
+void TformMain::NewWindow()
+{
+    seams().startProcess(m_exePath, {QStringLiteral("-w"), QString::number(y() + 15),
+                                     QString::number(x() + 15)});
+}
+
+bool TformMain::AskToSave()
+{
+    if (!m_settings[askToSave].isOn() || !m_modified)
+        return true;
+    if (m_fileName == untitled && ui->Memo1->TextLength() <= 1
+        && (ui->Memo1->TextLength() == 0 || ui->Memo1->text() == untitled))
+        return true;
+    switch (ShowWarningBox(message(Msg::saveChanges), MB_YESNOCANCEL)) {
+    case IDYES: return SaveDocument();
+    case IDNO: return true;
+    default: return false;
+    }
+}
+
+void TformMain::SetModified(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    UpdateTitle();
+}
+
+void TformMain::Memo1Change()
+{
+    const int length = ui->Memo1->TextLength();
+    if (m_fileName == untitled && (length == 0 || (length == 1 && ui->Memo1->text() == untitled)))
+        SetModified(false);
+    else if (!m_suppressChange)
+        SetModified(true);
+}
+
+void TformMain::UpdateTitle()
+{
+    QString title = m_fileName == untitled
+        ? QStringLiteral("Orvane")
+        : FileNameOf(m_fileName, separator) + QStringLiteral(" - Orvane");
+    if (m_modified)
+        title += QLatin1Char('*');
+    setWindowTitle(title);
+}
+
+void TformMain::SetDocument(const QString &path, Encoding encoding, bool applyFont)
+{
+    const bool changed = path != m_fileName;
+    const bool kindChanged = !m_fontApplied || UsesNfoFont(m_fileName) != UsesNfoFont(path);
+    m_fileName = path;
+    if (kindChanged && applyFont)
+        ApplyFontSetFor(path);
+    if (kindChanged || changed)
+        PrepareSaveDialog();
+    if (changed) {
+        UpdateTitle();
+        const bool titled = path != untitled;
+        if (titled && (m_openDialog.fileName.isEmpty() || m_openDialog.fileName == untitled)) {
+            m_openDialog.directory = FolderOf(path, separator);
+            m_saveDialog.directory = m_openDialog.directory;
+        }
+        ui->Reopen1->setEnabled(titled);
+    }
+    SetEncoding(encoding);
+}
+
+void TformMain::SetEncoding(Encoding encoding)
+{
+    m_encoding = encoding;
+    PreselectSaveEncoding();
+}
+
+void TformMain::PreselectSaveEncoding()
+{
+    const QStringList names = EncodingNames();
+    Encoding preset = m_encoding;
+    if (preset == Encoding::None || preset == Encoding::WesternLatin) {
+        bool ok = false;
+        const int index = m_settings[defaultSaveEncoding].value().toInt(&ok);
+        if (ok && index >= 0 && index < names.size())
+            preset = EncodingFromName(names.at(index));
+    }
+    m_saveDialog.encodingIndex = qMax(0, int(names.indexOf(EncodingName(preset))));
+}
+
+void TformMain::PrepareSaveDialog()
+{
+    const FileKind kind = FileKindOf(m_fileName, m_settings[associationString].value());
+    const bool nfoType = kind == FileKind::Nfo
+        || (kind == FileKind::Unknown && DefaultsToAscii(m_settings[fontSelection].value()));
+    m_saveDialog.filterIndex = nfoType ? 1 : 0;
+    m_saveDialog.fileName = m_fileName == untitled ? QString() : ProposedSaveName(m_fileName);
+}
+
+bool TformMain::OpenPath(const QString &path, bool silent)
+{
+    for (int method = 1; method <= 5; ++method) {
+        const QString resolved = ResolvePath(path, method);
+        if (CanOpenForReading(resolved)) {
+            OpenFile(resolved, QString(), true);
+            return true;
+        }
+    }
+    if (!silent)
+        OpenFile(ResolvePath(path, 1), QString(), true); // reports why it fails
+    return false;
+}
+
+void TformMain::OpenDroppedFile(const QString &path)
+{
+    if (AskToSave())
+        OpenFile(path, QString(), true);
+}
+
+void TformMain::StampLogFile()
+{
+    TMemoPad *memo = ui->Memo1;
+    if (memo->LineCount() < 1 || memo->TextRange(0, qMin(memo->TextLength(), 6)).section(u'\r', 0, 0) != u".LOG")
+        return;
+    const QString text = memo->text();
+    const bool lastLineEnded = text.endsWith(QStringLiteral("\r\n"));
+    const QString stamp = (lastLineEnded ? QString() : QStringLiteral("\r\n")) + QStringLiteral("\r\n")
+        + TimeDateText();
+    memo->SetSel(memo->TextLength(), memo->TextLength());
+    memo->ReplaceSel(stamp);
+    memo->ScrollCaret();
+}
+
+// Which font set a path gets, by its extension's kind and fontSelection.
+bool TformMain::UsesNfoFont(const QString &path) const
+{
+    const QString &selection = m_settings[fontSelection].value();
+    if (selection == u"alwaysAnsi")
+        return false;
+    if (selection == u"alwaysAscii")
+        return true;
+    const FileKind kind = FileKindOf(path, m_settings[associationString].value());
+    if (selection == u"extensionSelectDefaultAnsi")
+        return kind == FileKind::Nfo;
+    if (selection == u"extensionSelectDefaultAscii")
+        return kind != FileKind::Text;
+    return true; // an unknown value
+}
+
+// The one place the document's font set is asked for.
+void TformMain::ApplyFontSetFor(const QString &path)
+{
+    emit fontSetNeeded(path);
+}
