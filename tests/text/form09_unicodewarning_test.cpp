@@ -2,10 +2,8 @@
 
 #include "testseams.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -16,8 +14,7 @@ class UnicodeWarning : public ::testing::Test
 {
 protected:
     // Shows the dialog as the real seam would, then lets act answer it.
-    int show(const std::function<void(QDialog *)> &act, Encoding encoding = Encoding::Ansi,
-             bool onTop = false)
+    int show(const std::function<void(QDialog *)> &act, Encoding encoding = Encoding::Ansi, bool onTop = false)
     {
         fakes.dialog = [&](QDialog *d) {
             shownText = d->findChild<QLabel *>(QStringLiteral("labelRef"))->text();
@@ -28,10 +25,11 @@ protected:
         };
         return form.ShowUnicodeWarning(encoding, &mainWindow, onTop);
     }
-    static void click(QDialog *d, const char *name)
+    static std::function<void(QDialog *)> click(const char *name)
     {
-        d->findChild<QPushButton *>(QString::fromLatin1(name))->click();
+        return [name](QDialog *d) { d->findChild<QPushButton *>(QString::fromLatin1(name))->click(); };
     }
+    static void close(QDialog *d) { d->close(); }
 
     FakeSeams fakes;
     QWidget mainWindow;
@@ -41,47 +39,40 @@ protected:
     QRect shownAt;
 };
 
-TEST_F(UnicodeWarning, ButtonsGiveTheirAnswers)
+TEST_F(UnicodeWarning, Answers)
 {
-    EXPECT_EQ(show([](QDialog *d) { click(d, "btnUnicode"); }), TformUnicodeWarning::SaveAsUnicode);
-    EXPECT_EQ(show([](QDialog *d) { click(d, "btnSaveAnyway"); }), TformUnicodeWarning::SaveAnyway);
-    EXPECT_EQ(show([](QDialog *d) { click(d, "btnCancel"); }), TformUnicodeWarning::Cancel);
-    EXPECT_EQ(fakes.beeps, 3);
-}
-
-TEST_F(UnicodeWarning, EscapeAndClosingMeanCancelEvenAfterAnEarlierAnswer)
-{
-    show([](QDialog *d) { click(d, "btnSaveAnyway"); });
+    EXPECT_EQ(show(click("btnUnicode")), TformUnicodeWarning::SaveAsUnicode);
+    EXPECT_EQ(show(click("btnSaveAnyway")), TformUnicodeWarning::SaveAnyway);
+    EXPECT_EQ(show(click("btnCancel")), TformUnicodeWarning::Cancel);
+    // Esc and the frame mean Cancel, whatever the last answer was.
+    show(click("btnSaveAnyway"));
     EXPECT_EQ(show([](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); }), TformUnicodeWarning::Cancel);
-    EXPECT_EQ(show([](QDialog *d) { d->close(); }), TformUnicodeWarning::Cancel);
+    show(click("btnSaveAnyway"));
+    EXPECT_EQ(show(close), TformUnicodeWarning::Cancel);
+    EXPECT_EQ(show([](QDialog *d) { QTest::keyClick(d, Qt::Key_Return); }), TformUnicodeWarning::SaveAsUnicode);
+    EXPECT_EQ(fakes.beeps, 8);
 }
 
 TEST_F(UnicodeWarning, TextNamesTheEncodingInQuotes)
 {
-    show([](QDialog *d) { d->close(); }, Encoding::Ansi);
-    EXPECT_EQ(shownText, QStringLiteral("The text contains characters that will be lost if saved "
-                                        "with the selected encoding. (\"ANSI\")"));
-    show([](QDialog *d) { d->close(); }, Encoding::None);
-    EXPECT_EQ(shownText, QStringLiteral("The text contains characters that will be lost if saved "
-                                        "with the selected encoding."));
-}
-
-TEST_F(UnicodeWarning, ReturnDefaultsToSaveAsUnicode)
-{
-    EXPECT_EQ(show([](QDialog *d) { QTest::keyClick(d, Qt::Key_Return); }),
-              TformUnicodeWarning::SaveAsUnicode);
+    const QString warning = QStringLiteral("The text contains characters that will be lost if saved "
+                                           "with the selected encoding.");
+    show(close, Encoding::Ansi);
+    EXPECT_EQ(shownText, warning + QStringLiteral(" (\"ANSI\")"));
+    show(close, Encoding::None);
+    EXPECT_EQ(shownText, warning);
 }
 
 TEST_F(UnicodeWarning, ShownCentredOnTheMainWindow)
 {
     mainWindow.setGeometry(50, 40, 600, 400); // inside the 800 x 600 offscreen desktop
     mainWindow.show();
-    show([](QDialog *d) { d->close(); });
+    show(close);
     const QRect main = mainWindow.frameGeometry();
     EXPECT_EQ(shownAt.left(), main.left() + main.width() / 2 - shownAt.width() / 2);
     EXPECT_EQ(shownAt.top(), main.top() + main.height() / 2 - shownAt.height() / 2);
     EXPECT_FALSE(form.windowFlags() & Qt::WindowStaysOnTopHint);
-    show([](QDialog *d) { d->close(); }, Encoding::Ansi, true);
+    show(close, Encoding::Ansi, true);
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
