@@ -34,13 +34,13 @@ public:
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
 
-enum class FileKind { Nfo, Text, Unknown };
+enum class ExtensionKind { Nfo, Text, Unknown };
 
 // The kind an extension has in the association list ("nfo,1,1;txt,0,5;").
-FileKind FileKindOf(const QString &path, const QString &associations)
+ExtensionKind ExtensionKindOf(const QString &path, const QString &associations)
 {
     if (associations.isEmpty() || path == untitled)
-        return FileKind::Unknown;
+        return ExtensionKind::Unknown;
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     const QString ext = (dot < 0 || dot == path.size() - 1 ? path : path.mid(dot + 1)).toLower();
     qsizetype at = associations.startsWith(ext + QLatin1Char(',')) ? 0 : -1;
@@ -50,11 +50,11 @@ FileKind FileKindOf(const QString &path, const QString &associations)
         ++length;
     }
     if (at < 0 || at + length >= associations.size())
-        return FileKind::Unknown;
+        return ExtensionKind::Unknown;
     const QChar flag = associations.at(at + length);
     if (flag == u'1')
-        return FileKind::Nfo;
-    return flag == u'0' ? FileKind::Text : FileKind::Unknown;
+        return ExtensionKind::Nfo;
+    return flag == u'0' ? ExtensionKind::Text : ExtensionKind::Unknown;
 }
 
 bool DefaultsToAscii(const QString &fontSelection)
@@ -367,9 +367,9 @@ void TformMain::PreselectSaveEncoding()
 
 void TformMain::PrepareSaveDialog()
 {
-    const FileKind kind = FileKindOf(m_fileName, m_settings[associationString].value());
-    const bool nfoType = kind == FileKind::Nfo
-        || (kind == FileKind::Unknown && DefaultsToAscii(m_settings[fontSelection].value()));
+    const ExtensionKind kind = ExtensionKindOf(m_fileName, m_settings[associationString].value());
+    const bool nfoType = kind == ExtensionKind::Nfo
+        || (kind == ExtensionKind::Unknown && DefaultsToAscii(m_settings[fontSelection].value()));
     m_saveDialog.filterIndex = nfoType ? 1 : 0;
     m_saveDialog.fileName = m_fileName == untitled ? QString() : ProposedSaveName(m_fileName);
 }
@@ -416,11 +416,11 @@ bool TformMain::UsesNfoFont(const QString &path) const
         return false;
     if (selection == u"alwaysAscii")
         return true;
-    const FileKind kind = FileKindOf(path, m_settings[associationString].value());
+    const ExtensionKind kind = ExtensionKindOf(path, m_settings[associationString].value());
     if (selection == u"extensionSelectDefaultAnsi")
-        return kind == FileKind::Nfo;
+        return kind == ExtensionKind::Nfo;
     if (selection == u"extensionSelectDefaultAscii")
-        return kind != FileKind::Text;
+        return kind != ExtensionKind::Text;
     return true; // an unknown value
 }
 
