@@ -159,7 +159,7 @@ bool TempCopyLocation::create(QFile &file)
         // A fresh file, never one planted there (a link would be followed).
         QFile::remove(candidate);
         file.setFileName(candidate);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (file.open(QIODevice::ReadWrite | QIODevice::NewOnly)) {
             file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
             m_current = i;
             return true;
@@ -188,14 +188,14 @@ Detection DetectEncoding(const QString &path, bool repair, TempCopyLocation &loc
     const QByteArrayView sample = QByteArrayView(head).first(qMin(head.size(), kSampleSize));
 
     if (repair && result.doubledCarriageReturn) {
-        QFile copy;
-        if (location.create(copy)) {
-            const bool written = writeRepairedCopy(file, head, copy);
-            copy.close();
-            if (written)
-                result.repairedCopy = copy.fileName();
-            else
-                copy.remove();
+        auto copy = std::make_shared<QFile>();
+        if (location.create(*copy)) {
+            if (writeRepairedCopy(file, head, *copy) && copy->seek(0)) {
+                result.repairedCopy = copy->fileName();
+                result.repairedFile = copy;
+            } else {
+                copy->remove();
+            }
         }
         // Without a complete copy the file itself is loaded, unrepaired.
         result.doubledCarriageReturn = !result.repairedCopy.isEmpty();

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QFile;
 
 enum class Utf8Check { NulFound, NotUtf8, PureAscii, Utf8 };
@@ -31,7 +33,8 @@ public:
     explicit TempCopyLocation(QStringList folders);
 
     QString path() const;
-    // Creates a fresh, private copy file; false when no folder allows it.
+    // Creates and opens a fresh, private copy file for reading and writing;
+    // false when no folder allows it.
     bool create(QFile &file);
 
 private:
@@ -48,6 +51,9 @@ struct Detection
     bool fileOpened = false;
     bool nulFound = false;
     QString repairedCopy;
+    // The copy, still open at its start. Another window repairing a file at
+    // the same moment replaces the file at the path, never this one.
+    std::shared_ptr<QFile> repairedFile;
 };
 
 // Reads the start of the file once: byte order mark, UTF-8, NUL bytes and

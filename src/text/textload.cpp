@@ -35,11 +35,8 @@ struct FileBytes
 
 // Reads in blocks up to the limit; the size is checked as we go, since a
 // file may grow after it was looked at.
-FileBytes readFile(const QString &path, const QString &shownPath, qint64 maxBytes)
+FileBytes readFile(QFile &file, const QString &shownPath, qint64 maxBytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, openFailure(shownPath, file.errorString())};
     if (file.size() > maxBytes)
         return {{}, tooLarge(shownPath, file.size(), maxBytes)};
     FileBytes result;
@@ -144,12 +141,19 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
     result.documentEncoding = chosen != Encoding::None ? chosen : detection.encoding;
     result.nulPath = chosen == Encoding::None && detection.nulFound;
 
-    // The NUL path shows the file itself, never the repaired copy.
-    const QString loadPath = detection.doubledCarriageReturn && !result.nulPath ? detection.repairedCopy
-                                                                                 : request.path;
-    const FileBytes file = readFile(loadPath, request.path, request.maxBytes);
-    if (detection.doubledCarriageReturn)
-        QFile::remove(detection.repairedCopy);
+    FileBytes file;
+    if (detection.repairedFile && !result.nulPath) {
+        file = readFile(*detection.repairedFile, request.path, request.maxBytes);
+    } else {
+        // The NUL path shows the file itself, never the repaired copy.
+        QFile original(request.path);
+        if (original.open(QIODevice::ReadOnly))
+            file = readFile(original, request.path, request.maxBytes);
+        else
+            file.error = openFailure(request.path, original.errorString());
+    }
+    if (detection.repairedFile)
+        detection.repairedFile->remove();
     if (!file.error.isEmpty()) {
         result.error = file.error;
         return result;

@@ -42,6 +42,17 @@ TEST_F(TextLoad, DoubledCarriageReturnsLoadRepairedAndTheCopyIsDeleted)
     EXPECT_FALSE(QFile::exists(location.path()));
 }
 
+TEST_F(TextLoad, AnotherRepairAtTheSameMomentDoesNotSwapTheCopies)
+{
+    // Two windows share the copy's path; each must load its own file.
+    const LoadRequest first{scratch.write(QStringLiteral("a.nfo"), "first\r\r\n")};
+    const Detection firstDetection = DetectEncoding(first.path, true, location);
+    const LoadRequest second{scratch.write(QStringLiteral("b.nfo"), "second\r\r\n")};
+    const Detection secondDetection = DetectEncoding(second.path, true, location);
+    EXPECT_EQ(LoadDetectedFile(first, firstDetection).text, QStringLiteral("first\r\n"));
+    EXPECT_EQ(LoadDetectedFile(second, secondDetection).text, QStringLiteral("second\r\n"));
+}
+
 TEST_F(TextLoad, EncodingChosenDetectedOrNone)
 {
     const LoadResult plain = load("caf\xE9 \x80");
