@@ -242,7 +242,7 @@ TEST_F(DocumentTest, NulFileSavedWithDefaultUsesTheRememberedLoadEncoding)
     EXPECT_EQ(read(binary), QByteArray("\xEF\xBB\xBF" "a b"));
 }
 
-TEST_F(DocumentTest, CommandLineAndDropOpenTheirFile)
+TEST_F(DocumentTest, CommandLineDropAndOpenDialogOpenTheirFile)
 {
     const QString path = write(QStringLiteral("cmd.nfo"), "from the command line");
     auto window = start({path});
@@ -252,6 +252,18 @@ TEST_F(DocumentTest, CommandLineAndDropOpenTheirFile)
     const QString dropped = write(QStringLiteral("drop.txt"), "dropped");
     emit window->fileDropped(dropped);
     EXPECT_EQ(window->fileName(), dropped);
+
+    // The open dialog's encoding entry decides how the file is read.
+    const QString utf16 = write(QStringLiteral("u.txt"), QByteArray("h\0i\0", 4));
+    fakes.openDialog = [&](FileDialogState &state) {
+        EXPECT_EQ(state.encodingIndex, 0);
+        state.fileName = utf16;
+        state.encodingIndex = 3;
+        return true;
+    };
+    action(*window, "Open1")->trigger();
+    EXPECT_EQ(window->memo()->text(), QStringLiteral("hi"));
+    EXPECT_EQ(window->encoding(), Encoding::Utf16LE);
 }
 
 TEST_F(DocumentTest, OpenPathResolvesRelativeNamesAndReportsMissingOnes)
