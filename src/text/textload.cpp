@@ -33,14 +33,19 @@ struct FileBytes
     QString error;
 };
 
-// Reads in blocks up to the limit; the size is checked as we go, since a
-// file may grow after it was looked at.
+// Reads straight into one buffer of the file's size, then on in blocks
+// up to the limit, since a file may grow after it was looked at.
 FileBytes readFile(QFile &file, const QString &shownPath, qint64 maxBytes)
 {
-    if (file.size() > maxBytes)
-        return {{}, tooLarge(shownPath, file.size(), maxBytes)};
+    const qint64 expected = file.size() - file.pos();
+    if (expected > maxBytes)
+        return {{}, tooLarge(shownPath, expected, maxBytes)};
     FileBytes result;
-    result.bytes.reserve(file.size());
+    result.bytes.resize(expected);
+    const qint64 got = expected > 0 ? file.read(result.bytes.data(), expected) : 0;
+    if (got < 0)
+        return {{}, openFailure(shownPath, file.errorString())};
+    result.bytes.resize(got);
     while (!file.atEnd()) {
         const QByteArray block = file.read(kReadBlock);
         if (block.isEmpty())
