@@ -1,11 +1,527 @@
 #include "tmemopad.h"
 
+#include "clipboardtext.h"
+#include "programtext.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <algorithm>
+
+namespace {
+
+bool fitsSixteenBits(int value)
+{
+    return value >= 0 && value <= 0xFFFF;
+}
+
+int packSixteen(int low, int high)
+{
+    return int(quint32(low & 0xFFFF) | quint32(high & 0xFFFF) << 16);
+}
+
+} // namespace
+
 TMemoPad::TMemoPad(QWidget *parent)
     : QPlainTextEdit(parent)
 {
+    setLineWrapMode(NoWrap);
+    // Long words break anywhere rather than run past the edge, as in the classic control.
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setTabChangesFocus(false);
+    connect(document(), &QTextDocument::contentsChange, this, &TMemoPad::NoteContentsChange);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TMemoPad::DropMarkFormat);
 }
+
+// ---- text -----------------------------------------------------------------
+
+void TMemoPad::setText(const QString &text)
+{
+    const DocumentForm form = ToDocumentForm(text);
+    setPlainText(form.text);
+    if (!form.marks.isEmpty()) {
+        // Marking the stand-ins is part of setting the text, not an edit to undo.
+        document()->setUndoRedoEnabled(false);
+        ApplyMarks(*document(), form, 0);
+        document()->setUndoRedoEnabled(true);
+    }
+    InvalidateLayout();
+}
+
+QString TMemoPad::text() const
+{
+    return ProgramText(*document());
+}
+
+int TMemoPad::TextLength() const
+{
+    return ProgramLength(*document());
+}
+
+QString TMemoPad::TextRange(int start, int end) const
+{
+    return ProgramText(*document(), ToPosition(start), ToPosition(end));
+}
+
+QString TMemoPad::SelectedText() const
+{
+    const QTextCursor cursor = textCursor();
+    return ProgramText(*document(), cursor.selectionStart(), cursor.selectionEnd());
+}
+
+void TMemoPad::InsertText(const QString &programText)
+{
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    InsertProgramText(cursor, programText);
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+// Text typed right after a stand-in would take over its mark.
+void TMemoPad::DropMarkFormat()
+{
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection() && IsMarkFormat(cursor.charFormat()))
+        setCurrentCharFormat(QTextCharFormat());
+}
+
+// ---- wrapping and layout --------------------------------------------------
+
+void TMemoPad::SetWordWrap(bool on)
+{
+    setLineWrapMode(on ? WidgetWidth : NoWrap);
+    InvalidateLayout();
+}
+
+bool TMemoPad::WordWrap() const
+{
+    return lineWrapMode() != NoWrap;
+}
+
+void TMemoPad::InvalidateLayout()
+{
+    m_unlaidFrom = 0;
+    m_unlaidTo = INT_MAX;
+}
+
+void TMemoPad::NoteContentsChange(int from, int charsRemoved, int charsAdded)
+{
+    int to = from + charsAdded;
+    if (m_unlaidFrom <= m_unlaidTo) {
+        // Move the older range's end along with the text after the change.
+        int oldTo = m_unlaidTo;
+        if (oldTo != INT_MAX && oldTo >= from + charsRemoved)
+            oldTo += charsAdded - charsRemoved;
+        to = std::max(to, oldTo);
+        from = std::min(from, m_unlaidFrom);
+    }
+    m_unlaidFrom = from;
+    m_unlaidTo = to;
+}
+
+// The plain-text layout lays out blocks lazily and counts one line for each
+// block it has not laid out yet. Wrapped line numbers need the real counts.
+void TMemoPad::EnsureLayout() const
+{
+    if (!WordWrap() || m_unlaidFrom > m_unlaidTo)
+        return;
+    QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    bool laidOut = false;
+    for (QTextBlock block = document()->findBlock(m_unlaidFrom);
+         block.isValid() && block.position() <= m_unlaidTo; block = block.next()) {
+        if (block.isVisible() && block.layout()->lineCount() == 0) {
+            layout->blockBoundingRect(block);
+            laidOut = true;
+        }
+    }
+    m_unlaidFrom = INT_MAX;
+    m_unlaidTo = -1;
+    // Lets the scroll bars follow the new line counts.
+    if (laidOut)
+        emit layout->documentSizeChanged(layout->documentSize());
+}
+
+void TMemoPad::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    InvalidateLayout();
+}
+
+void TMemoPad::changeEvent(QEvent *event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        InvalidateLayout();
+}
+
+// ---- positions and lines --------------------------------------------------
+
+int TMemoPad::ToPosition(int index) const
+{
+    return ToDocumentPosition(*document(), index);
+}
+
+int TMemoPad::ToIndex(int position) const
+{
+    return ToProgramIndex(*document(), position);
+}
+
+int TMemoPad::LineOfPosition(int position) const
+{
+    const QTextBlock block = document()->findBlock(position);
+    if (!WordWrap())
+        return block.blockNumber();
+    EnsureLayout();
+    const QTextLayout *layout = block.layout();
+    const int within = layout->lineCount() > 0
+        ? layout->lineForTextPosition(position - block.position()).lineNumber()
+        : 0;
+    return block.firstLineNumber() + std::max(within, 0);
+}
+
+int TMemoPad::LineStartPosition(int line) const
+{
+    if (line < 0 || line >= LineCount())
+        return -1;
+    if (!WordWrap())
+        return document()->findBlockByNumber(line).position();
+    const QTextBlock block = document()->findBlockByLineNumber(line);
+    const QTextLayout *layout = block.layout();
+    const int within = line - block.firstLineNumber();
+    if (within <= 0 || within >= layout->lineCount())
+        return block.position();
+    return block.position() + layout->lineAt(within).textStart();
+}
+
+int TMemoPad::GetSel(int *start, int *end) const
+{
+    const int s = SelStart();
+    const int e = SelEnd();
+    if (start)
+        *start = s;
+    if (end)
+        *end = e;
+    if (!fitsSixteenBits(s) || !fitsSixteenBits(e))
+        return -1;
+    return packSixteen(s, e);
+}
+
+int TMemoPad::SelStart() const
+{
+    return ToIndex(textCursor().selectionStart());
+}
+
+int TMemoPad::SelEnd() const
+{
+    return ToIndex(textCursor().selectionEnd());
+}
+
+int TMemoPad::Anchor() const
+{
+    return ToIndex(textCursor().anchor());
+}
+
+int TMemoPad::Caret() const
+{
+    return ToIndex(textCursor().position());
+}
+
+void TMemoPad::SetSel(int anchor, int caret)
+{
+    QTextCursor cursor = textCursor();
+    if (anchor == -1) {
+        cursor.clearSelection();
+    } else {
+        cursor.setPosition(ToPosition(anchor));
+        cursor.setPosition(caret == -1 ? document()->characterCount() - 1 : ToPosition(caret),
+                           QTextCursor::KeepAnchor);
+    }
+    // Selecting does not scroll; ScrollCaret does that when it is wanted.
+    const int horizontal = horizontalScrollBar()->value();
+    const int vertical = verticalScrollBar()->value();
+    setTextCursor(cursor);
+    horizontalScrollBar()->setValue(horizontal);
+    verticalScrollBar()->setValue(vertical);
+}
+
+void TMemoPad::ReplaceSel(const QString &text)
+{
+    InsertText(text);
+}
+
+int TMemoPad::LineFromCharIndex(int index) const
+{
+    const int position = index < 0 ? textCursor().selectionStart() : ToPosition(index);
+    return LineOfPosition(position);
+}
+
+int TMemoPad::LineIndex(int line) const
+{
+    if (line == -1)
+        line = LineOfPosition(textCursor().position());
+    const int position = LineStartPosition(line);
+    return position < 0 ? -1 : ToIndex(position);
+}
+
+int TMemoPad::LineCount() const
+{
+    if (!WordWrap())
+        return document()->blockCount();
+    EnsureLayout();
+    return document()->lineCount();
+}
+
+int TMemoPad::FirstVisibleLine() const
+{
+    EnsureLayout();
+    return verticalScrollBar()->value();
+}
+
+void TMemoPad::LineScroll(int characters, int lines)
+{
+    EnsureLayout();
+    QScrollBar *horizontal = horizontalScrollBar();
+    horizontal->setValue(horizontal->value() + characters * AverageCharWidth());
+    QScrollBar *vertical = verticalScrollBar();
+    vertical->setValue(vertical->value() + lines);
+}
+
+void TMemoPad::ScrollCaret()
+{
+    EnsureLayout();
+    ensureCursorVisible();
+}
+
+QRect TMemoPad::FormattingRect() const
+{
+    const int margin = int(document()->documentMargin());
+    return viewport()->rect().adjusted(margin, margin, -margin, -margin);
+}
+
+std::optional<TMemoPad::CharAtPoint> TMemoPad::CharFromPos(QPoint point) const
+{
+    if (!viewport()->rect().contains(point))
+        return std::nullopt;
+    EnsureLayout();
+    const int position = cursorForPosition(point).position();
+    return CharAtPoint{ToIndex(position), LineOfPosition(position)};
+}
+
+int TMemoPad::CharFromPos16(QPoint point) const
+{
+    const std::optional<CharAtPoint> found = CharFromPos(point);
+    return found ? packSixteen(found->index, found->line) : -1;
+}
+
+std::optional<QPoint> TMemoPad::PosFromChar(int index) const
+{
+    if (index < 0 || index > TextLength())
+        return std::nullopt;
+    EnsureLayout();
+    QTextCursor cursor(document());
+    cursor.setPosition(ToPosition(index));
+    return cursorRect(cursor).topLeft();
+}
+
+int TMemoPad::PosFromChar16(int index) const
+{
+    const std::optional<QPoint> point = PosFromChar(index);
+    return point ? packSixteen(point->x(), point->y()) : -1;
+}
+
+void TMemoPad::SetTabStops(int dialogUnits)
+{
+    setTabStopDistance(dialogUnits * AverageCharWidth() / 4.0);
+    InvalidateLayout();
+}
+
+int TMemoPad::HorizontalScrollPos() const
+{
+    return horizontalScrollBar()->value();
+}
+
+QPoint TMemoPad::CaretPos() const
+{
+    return cursorRect().topLeft();
+}
+
+int TMemoPad::AverageCharWidth() const
+{
+    return fontMetrics().averageCharWidth();
+}
+
+TMemoPad::LineOfChar TMemoPad::LineFromChar(int index) const
+{
+    const int line = LineFromCharIndex(index);
+    return {line, LineIndex(line)};
+}
+
+// The classic control answers in 16 bits and callers unfold the reply from
+// the first visible line; that goes wrong on lines longer than 65535
+// characters, so the full values are used.
+TMemoPad::PointChar TMemoPad::CharFromPoint(int x, int y) const
+{
+    const QRect rect = FormattingRect();
+    const QPoint point(std::clamp(x, 0, std::max(rect.right(), 0)),
+                       std::clamp(y, 0, std::max(rect.bottom(), 0)));
+    const std::optional<CharAtPoint> found = CharFromPos(point);
+    if (!found)
+        return {};
+    return {found->line, found->index, LineIndex(found->line), true};
+}
+
+int GetAverageCharWidth(const QWidget *control)
+{
+    return control ? control->fontMetrics().averageCharWidth() : -1;
+}
+
+// ---- clipboard ------------------------------------------------------------
 
 void TMemoPad::MyPaste()
 {
-    paste();
+    if (isReadOnly())
+        return;
+    // A busy clipboard leaves the selection as it is.
+    if (const std::optional<QString> clip = ReadClipboardText())
+        InsertText(NormalizeLineBreaks(*clip));
+}
+
+QMimeData *TMemoPad::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    data->setText(SelectedText());
+    return data;
+}
+
+bool TMemoPad::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source->hasText();
+}
+
+// Dropped text, like pasted text, gets CR LF line breaks.
+void TMemoPad::insertFromMimeData(const QMimeData *source)
+{
+    if (source->hasText())
+        InsertText(NormalizeLineBreaks(source->text()));
+}
+
+QMenu *TMemoPad::CreateContextMenu(QPoint pos)
+{
+    QMenu *menu = createStandardContextMenu(pos);
+    const QList<QAction *> actions = menu->actions();
+    const auto paste = std::find_if(actions.cbegin(), actions.cend(), [](const QAction *action) {
+        return action->objectName() == u"edit-paste";
+    });
+    if (paste != actions.cend()) {
+        disconnect(*paste, &QAction::triggered, nullptr, nullptr);
+        connect(*paste, &QAction::triggered, this, &TMemoPad::MyPaste);
+    }
+    return menu;
+}
+
+void TMemoPad::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = CreateContextMenu(event->pos());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+// ---- keyboard and mouse ---------------------------------------------------
+
+void TMemoPad::keyPressEvent(QKeyEvent *event)
+{
+    bool suppress = false;
+    emit KeyDown(event, &suppress);
+    if (suppress) {
+        event->accept();
+        return;
+    }
+    const bool shiftInsert = event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier;
+    if (event->matches(QKeySequence::Paste) || shiftInsert) {
+        event->accept();
+        MyPaste();
+        return;
+    }
+    if (event->matches(QKeySequence::InsertLineSeparator)) {
+        // Only CR LF breaks a line here; Shift+Enter is a plain Enter.
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QPlainTextEdit::keyPressEvent(&enter);
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TMemoPad::keyReleaseEvent(QKeyEvent *event)
+{
+    bool suppress = false;
+    emit KeyUp(event, &suppress);
+    if (suppress) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyReleaseEvent(event);
+}
+
+void TMemoPad::mousePressEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mousePressEvent(event);
+    emit MouseDown(event->button(), event->position().toPoint(), event->buttons(),
+                   event->modifiers());
+}
+
+void TMemoPad::mouseMoveEvent(QMouseEvent *event)
+{
+    // With Ctrl the program selects by its own word delimiters, so the
+    // control must not start a drag selection of its own.
+    const bool routeOnly = m_useCustomWordSelection && (event->modifiers() & Qt::ControlModifier);
+    if (routeOnly)
+        event->accept();
+    else
+        QPlainTextEdit::mouseMoveEvent(event);
+    emit MouseMove(event->position().toPoint(), event->buttons(), event->modifiers());
+}
+
+void TMemoPad::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    emit MouseUp(event->button(), event->position().toPoint(), event->buttons(),
+                 event->modifiers());
+}
+
+void TMemoPad::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (m_useCustomWordSelection)
+        event->accept();
+    else
+        QPlainTextEdit::mouseDoubleClickEvent(event);
+    emit DblClick();
+}
+
+void TMemoPad::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QPlainTextEdit::wheelEvent(event);
+        return;
+    }
+    const QPoint delta = event->angleDelta();
+    // A sideways wheel does not zoom.
+    if (delta.y() == 0 && delta.x() != 0) {
+        QPlainTextEdit::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    // Touchpad scroll phases start and end with events that carry no movement.
+    if (delta.y() == 0)
+        return;
+    if (delta.y() > 0)
+        emit OnCtrlMouseScrollWheelUp(this);
+    else
+        emit OnCtrlMouseScrollWheelDown(this);
 }

@@ -1,9 +1,23 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QPoint>
+#include <QRect>
+
+#include <climits>
+#include <optional>
+
+class QMenu;
+class QMimeData;
 
 // The document editor: a plain-text edit with the program's own word
 // selection, Ctrl+wheel zoom events and line-break normalising paste.
+//
+// It offers the operations of the classic multi-line edit control in the
+// program's coordinates: character indexes over the whole text in which
+// every line break is CR LF (two characters), 0-based lines (wrapped lines
+// while word wrap is on), a selection of anchor and caret. Client
+// coordinates are those of the viewport.
 class TMemoPad : public QPlainTextEdit
 {
     Q_OBJECT
@@ -14,6 +28,90 @@ public:
     void SetUseCustomWordSelection(bool on) { m_useCustomWordSelection = on; }
     bool UseCustomWordSelection() const { return m_useCustomWordSelection; }
 
+    // The whole text, exactly as set: lone CR and lone LF included.
+    void setText(const QString &text);
+    QString text() const;
+    int TextLength() const;
+    QString TextRange(int start, int end) const;
+    QString SelectedText() const;
+
+    void SetWordWrap(bool on);
+    bool WordWrap() const;
+
+    // EM_GETSEL: start and end in full; returns start | end << 16, or -1 when
+    // either is beyond 65535.
+    int GetSel(int *start = nullptr, int *end = nullptr) const;
+    int SelStart() const;
+    int SelEnd() const;
+    int SelLength() const { return SelEnd() - SelStart(); }
+    int Anchor() const;
+    int Caret() const;
+    // EM_SETSEL: anchor -1 removes the selection; caret -1 means the end of
+    // the text. The view does not move.
+    void SetSel(int anchor, int caret);
+    // EM_REPLACESEL: one undo step, caret after the new text.
+    void ReplaceSel(const QString &text);
+
+    // EM_LINEFROMCHAR: index -1 means the selection start.
+    int LineFromCharIndex(int index) const;
+    // EM_LINEINDEX: line -1 means the caret's line; -1 when there is no such line.
+    int LineIndex(int line) const;
+    int LineCount() const;
+    int FirstVisibleLine() const;
+    // EM_LINESCROLL: characters are average character widths.
+    void LineScroll(int characters, int lines);
+    void ScrollCaret();
+    QRect FormattingRect() const;
+
+    struct CharAtPoint
+    {
+        int index;
+        int line;
+    };
+    // EM_CHARFROMPOS in full width; nothing when the point is outside the text.
+    std::optional<CharAtPoint> CharFromPos(QPoint point) const;
+    // EM_CHARFROMPOS as the control packs it: index & 0xFFFF | line << 16, or -1.
+    int CharFromPos16(QPoint point) const;
+    std::optional<QPoint> PosFromChar(int index) const;
+    // EM_POSFROMCHAR as the control packs it: x & 0xFFFF | y << 16, or -1.
+    int PosFromChar16(int index) const;
+    // EM_SETTABSTOPS: in dialog units, four to an average character width.
+    void SetTabStops(int dialogUnits);
+    int HorizontalScrollPos() const;
+    QPoint CaretPos() const;
+    int AverageCharWidth() const;
+
+    // Line of an index and that line's start; a negative index means the
+    // selection start.
+    struct LineOfChar
+    {
+        int line;
+        int lineStart;
+    };
+    LineOfChar LineFromChar(int index) const;
+
+    // The nearest character to a client point, with the 16-bit reply of the
+    // control unfolded; all zero when the point gives nothing.
+    struct PointChar
+    {
+        int line = 0;
+        int index = 0;
+        int lineStart = 0;
+        bool found = false;
+    };
+    PointChar CharFromPoint(int x, int y) const;
+
+    // The caret's character index. The classic control could only guess it
+    // from the caret's pixel position; here it is known exactly.
+    int GetCaretCharIndex() const { return Caret(); }
+
+    // The standard context menu, with Paste going through MyPaste.
+    QMenu *CreateContextMenu(QPoint pos);
+
+    // Conversions between program indexes and document positions.
+    int ToPosition(int index) const;
+    int ToIndex(int position) const;
+
 public slots:
     // Paste from the clipboard with line breaks made CR LF.
     void MyPaste();
@@ -21,7 +119,46 @@ public slots:
 signals:
     void OnCtrlMouseScrollWheelUp(QObject *sender);
     void OnCtrlMouseScrollWheelDown(QObject *sender);
+    // The main window's handlers; a key handler sets *suppress to swallow the key.
+    void KeyDown(QKeyEvent *event, bool *suppress);
+    void KeyUp(QKeyEvent *event, bool *suppress);
+    void MouseDown(Qt::MouseButton button, QPoint pos, Qt::MouseButtons buttons,
+                   Qt::KeyboardModifiers modifiers);
+    void MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void MouseUp(Qt::MouseButton button, QPoint pos, Qt::MouseButtons buttons,
+                 Qt::KeyboardModifiers modifiers);
+    void DblClick();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    QMimeData *createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    void InsertText(const QString &programText);
+    void DropMarkFormat();
+    void NoteContentsChange(int from, int charsRemoved, int charsAdded);
+    void InvalidateLayout();
+    void EnsureLayout() const;
+    int LineOfPosition(int position) const;
+    int LineStartPosition(int line) const;
+
     bool m_useCustomWordSelection = true;
+    // Document range whose blocks may lack a layout while wrapping; wrapped
+    // line numbers need every block laid out.
+    mutable int m_unlaidFrom = 0;
+    mutable int m_unlaidTo = INT_MAX;
 };
+
+// The average character width of a control's font in pixels; -1 without a control.
+int GetAverageCharWidth(const QWidget *control);

@@ -1,8 +1,8 @@
 // Shared main for every test program: an isolated home and temp folder,
-// the offscreen platform, and a QApplication for the widget tests.
+// the offscreen platform, and the application object for the widget tests.
 #include "testseams.h"
 
-#include <QApplication>
+#include "app/application.h"
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -25,7 +25,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
 
-    QApplication app(argc, argv);
+    OrvaneApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::AddGlobalTestEnvironment(new TestSeamsEnvironment);
     return RUN_ALL_TESTS();

@@ -1,0 +1,74 @@
+#include "application.h"
+
+#include "messagebox.h"
+
+#include <QHelpEvent>
+#include <QProxyStyle>
+#include <QToolTip>
+#include <QWidget>
+
+namespace {
+
+// Qt takes tooltip timings from the style, so the program's own live here.
+class HintTimingStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        switch (hint) {
+        case SH_ToolTip_WakeUpDelay:
+            return hintShowDelay;
+        case SH_ToolTip_FallAsleepDelay:
+            return hintSwitchDelay;
+        default:
+            return QProxyStyle::styleHint(hint, option, widget, returnData);
+        }
+    }
+};
+
+// Qt keeps a tooltip up for a time that grows with its length; the program's
+// hints stay for a fixed time.
+bool ShowHint(QObject *receiver, QEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(receiver);
+    if (event->type() != QEvent::ToolTip || !widget || widget->toolTip().isEmpty())
+        return false;
+    const auto *help = static_cast<QHelpEvent *>(event);
+    QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), hintDisplayTime);
+    return true;
+}
+
+} // namespace
+
+void ReportException(std::exception_ptr error)
+{
+    QString text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception &e) {
+        text = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+    }
+    ShowErrorBox(text);
+}
+
+OrvaneApplication::OrvaneApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Orvane"));
+    setApplicationDisplayName(QStringLiteral("Orvane"));
+    setStyle(new HintTimingStyle);
+}
+
+bool OrvaneApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        if (ShowHint(receiver, event))
+            return true;
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ReportException(std::current_exception());
+        return false;
+    }
+}

@@ -1,0 +1,250 @@
+#include "form01_main.h"
+#include "ui_form01_main.h"
+
+#include "commandline.h"
+#include "messagebox.h"
+#include "placement.h"
+#include "l10n/messages.h"
+#include "view/tmemopad.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+
+TformMain *mainForm = nullptr;
+
+SettingsStore *StoreOrNull(const StartupOptions &options, std::unique_ptr<SettingsStore> &own)
+{
+    if (options.store)
+        return options.store;
+    own = std::make_unique<NullSettingsStore>();
+    return own.get();
+}
+
+bool IsCjkLanguage()
+{
+    const QString languageFile = message(Msg::languageFile).toLower();
+    return languageFile == u"orvane.kor" || languageFile == u"orvane.chs";
+}
+
+QRect VirtualDesktop()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->virtualGeometry() : QRect();
+}
+
+} // namespace
+
+TformMain *MainForm()
+{
+    return mainForm;
+}
+
+TformMain::TformMain(const StartupOptions &options, QWidget *parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::TformMain>())
+    , m_settings(StoreOrNull(options, m_ownStore), IsCjkLanguage())
+{
+    ui->setupUi(this);
+    mainForm = this;
+    SetDialogOwner(this);
+    InitMembers();
+    ui->Memo1->viewport()->installEventFilter(this);
+    SetupExePath(options.exePath);
+    LoadSettings();
+    CheckVersion();
+    ApplyReadOnly();
+    PlaceWindow();
+    ApplyWordDetection();
+    ProcessCommandLine(options.arguments);
+}
+
+TformMain::~TformMain()
+{
+    if (mainForm == this)
+        mainForm = nullptr;
+    if (DialogOwner() == this)
+        SetDialogOwner(nullptr);
+}
+
+TMemoPad *TformMain::memo() const
+{
+    return ui->Memo1;
+}
+
+void TformMain::InitMembers()
+{
+    m_fileName = QStringLiteral("0");
+    m_versionText = QString::fromLatin1(versionText);
+    m_modified = false;
+    m_nfoFontActive = m_fontApplied = m_suppressChange = false;
+    m_overwriteMode = false;
+    m_zoomPercent = 100;
+
+    // The form's own look, until the document's font set is applied.
+    QPalette palette = ui->Memo1->palette();
+    palette.setColor(QPalette::Base, QColor(0x00, 0x00, 0x80));
+    palette.setColor(QPalette::Text, Qt::white);
+    ui->Memo1->setPalette(palette);
+    QFont font(QStringLiteral("Courier New"));
+    font.setPixelSize(16);
+    ui->Memo1->setFont(font);
+
+    connect(ui->Quit1, &QAction::triggered, this, &QWidget::close);
+    connect(ui->Undo1, &QAction::triggered, ui->Memo1, &QPlainTextEdit::undo);
+    connect(ui->Cut1, &QAction::triggered, ui->Memo1, &QPlainTextEdit::cut);
+    connect(ui->Copy1, &QAction::triggered, ui->Memo1, &QPlainTextEdit::copy);
+    connect(ui->Paste1, &QAction::triggered, ui->Memo1, &TMemoPad::MyPaste);
+    connect(ui->SelectAll1, &QAction::triggered, ui->Memo1, &QPlainTextEdit::selectAll);
+}
+
+void TformMain::SetupExePath(const QString &exePath)
+{
+    const QString canonical = QFileInfo(exePath).canonicalFilePath();
+    m_exePath = canonical.isEmpty() ? exePath : canonical;
+    const int slash = m_exePath.lastIndexOf(QLatin1Char('/'));
+    m_exeFolder = slash < 0 ? m_exePath : m_exePath.left(slash + 1);
+    m_isCjkLanguage = IsCjkLanguage();
+}
+
+void TformMain::LoadSettings()
+{
+    m_settings.createDefaultSettings();
+    m_settings.loadAllSettings();
+}
+
+void TformMain::CheckVersion()
+{
+    // The one-time setup after an install or version change starts by
+    // recording the running version, so it runs once.
+    if (m_settings[currentVersion].value() != m_versionText)
+        m_settings[currentVersion].setValue(m_versionText);
+}
+
+void TformMain::ApplyReadOnly()
+{
+    ui->Memo1->setReadOnly(!m_settings[allowTextChanges].isOn());
+}
+
+void TformMain::PlaceWindow()
+{
+    const QSize size(m_settings[windowWidth].intValue(), m_settings[windowHeight].intValue());
+    resize(size);
+    const QPoint wanted(m_settings[windowPosX].intValue(), m_settings[windowPosY].intValue());
+    move(WindowPositionOnDesktop(wanted, frameGeometry().size(), VirtualDesktop()));
+    if (m_settings[windowIsMaximized].isOn())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TformMain::ApplyWordDetection()
+{
+    ui->Memo1->SetUseCustomWordSelection(m_settings[useWordDetection].isOn());
+}
+
+void TformMain::ProcessCommandLine(const QStringList &arguments)
+{
+    const CommandLine commandLine = ParseCommandLine(arguments);
+    if (commandLine.topLeft)
+        move(*commandLine.topLeft);
+}
+
+void TformMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TformMain::FormShow()
+{
+    ui->Memo1->setFocus();
+}
+
+void TformMain::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TformMain::FormCloseQuery()
+{
+    return true;
+}
+
+void TformMain::FormClose()
+{
+    if (!m_settings[saveWindowPos].isOn())
+        return;
+    const bool maximized = isMaximized();
+    m_settings[windowIsMaximized].setValue(maximized ? QStringLiteral("1") : QStringLiteral("0"));
+    if (maximized)
+        return; // keeps the normal-size placement of an earlier run
+    m_settings[windowPosY].setValue(QString::number(y()));
+    m_settings[windowPosX].setValue(QString::number(x()));
+    m_settings[windowWidth].setValue(QString::number(width()));
+    m_settings[windowHeight].setValue(QString::number(height()));
+}
+
+bool TformMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // The editor would take a dropped file as text; the window opens it instead.
+    if (watched == ui->Memo1->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto *drag = static_cast<QDropEvent *>(event);
+            if (!drag->mimeData()->hasUrls())
+                break; // plain text drags stay the editor's
+            if (AcceptsDrop(drag->mimeData()))
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto *drop = static_cast<QDropEvent *>(event);
+            if (!drop->mimeData()->hasUrls())
+                break;
+            if (!AcceptsDrop(drop->mimeData())) {
+                drop->ignore();
+                return true;
+            }
+            QStringList paths;
+            for (const QUrl &url : drop->mimeData()->urls())
+                paths << url.toLocalFile();
+            drop->acceptProposedAction();
+            WMDropFiles(paths);
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TformMain::AcceptsDrop(const QMimeData *data) const
+{
+    if (!data || !data->hasUrls() || data->urls().isEmpty())
+        return false;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            return false;
+    }
+    return true;
+}
+
+void TformMain::WMDropFiles(const QStringList &paths)
+{
+    if (!paths.isEmpty())
+        emit fileDropped(paths.first());
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "settings/settingsstore.h"
+#include "settings/settingstable.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+namespace Ui {
+class TformMain;
+}
+
+// What the main window is started with.
+struct StartupOptions
+{
+    QString exePath;         // the running program file
+    QStringList arguments;   // the command line without the program name
+    SettingsStore *store = nullptr; // where settings live; none keeps nothing
+};
+
+// The main window: the editor above the status bar, and all document state.
+class TformMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TformMain(const StartupOptions &options, QWidget *parent = nullptr);
+    ~TformMain() override;
+
+    SettingsTable &settings() { return m_settings; }
+    const QString &exePath() const { return m_exePath; }
+    const QString &exeFolder() const { return m_exeFolder; }
+    const QString &fileName() const { return m_fileName; }
+    class TMemoPad *memo() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Construction steps, in the order they run.
+    void InitMembers();
+    void SetupExePath(const QString &exePath);
+    void LoadSettings();
+    void CheckVersion();
+    void ApplyReadOnly();
+    void PlaceWindow();
+    void ApplyWordDetection();
+    void ProcessCommandLine(const QStringList &arguments);
+
+    void FormShow();
+    bool FormCloseQuery();
+    void FormClose();
+
+    bool AcceptsDrop(const class QMimeData *data) const;
+    void WMDropFiles(const QStringList &paths);
+
+signals:
+    // The first file of a drop; opening it belongs to the document commands.
+    void fileDropped(const QString &path);
+
+private:
+
+    std::unique_ptr<Ui::TformMain> ui;
+    std::unique_ptr<SettingsStore> m_ownStore;
+    SettingsTable m_settings;
+
+    QString m_exePath;
+    QString m_exeFolder;
+    QString m_fileName;
+    QString m_versionText;
+    bool m_modified = false;
+    bool m_nfoFontActive = false;
+    bool m_fontApplied = false;
+    bool m_suppressChange = false;
+    bool m_overwriteMode = false;
+    bool m_isCjkLanguage = false;
+    int m_zoomPercent = 100;
+};
+
+// The one main window of the process, for dialogs and messages.
+TformMain *MainForm();

@@ -1,0 +1,258 @@
+#include "programtext.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace {
+
+// Records which character a stand-in replaces.
+constexpr int MarkProperty = QTextFormat::UserProperty + 1;
+
+struct StandIn
+{
+    char16_t original;
+    char16_t shown;
+};
+
+// Control pictures where they exist; the pilcrow for a paragraph separator;
+// the replacement character for the two code points the document reserves
+// for frames.
+constexpr StandIn standIns[] = {
+    {u'\r', u'\u240D'},
+    {u'\n', u'\u240A'},
+    {u'\u2028', u'\u2424'},
+    {u'\u2029', u'\u00B6'},
+    {u'\uFDD0', u'\uFFFD'},
+    {u'\uFDD1', u'\uFFFD'},
+};
+
+char16_t standInFor(char16_t c)
+{
+    for (const StandIn &s : standIns) {
+        if (s.original == c)
+            return s.shown;
+    }
+    return 0;
+}
+
+QTextCharFormat markFormat(char16_t original)
+{
+    QTextCharFormat format;
+    format.setProperty(MarkProperty, int(original));
+    return format;
+}
+
+// Program text of one fragment: stand-ins go back to what they replace.
+void appendFragment(QString &out, QStringView text, const QTextCharFormat &format)
+{
+    if (!format.hasProperty(MarkProperty)) {
+        out += text;
+        return;
+    }
+    const auto original = char16_t(format.intProperty(MarkProperty));
+    const char16_t shown = standInFor(original);
+    for (QChar c : text)
+        out += (shown != 0 && c.unicode() == shown) ? QChar(original) : c;
+}
+
+void appendBlock(QString &out, const QTextBlock &block, int from, int to)
+{
+    const int start = block.position();
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const int fStart = fragment.position();
+        const int fEnd = fStart + fragment.length();
+        const int a = std::max(from, fStart);
+        const int b = std::min(to, fEnd);
+        if (a < b)
+            appendFragment(out, QStringView(fragment.text()).mid(a - fStart, b - a),
+                           fragment.charFormat());
+    }
+    // The separator after the block, when the range covers it.
+    const int separator = start + block.length() - 1;
+    if (block.next().isValid() && from <= separator && separator < to)
+        out += QLatin1String("\r\n");
+}
+
+} // namespace
+
+DocumentForm ToDocumentForm(QStringView programText)
+{
+    DocumentForm form;
+    form.text.reserve(programText.size());
+    const qsizetype n = programText.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = programText[i].unicode();
+        if (c == u'\r' && i + 1 < n && programText[i + 1] == u'\n') {
+            form.text += QLatin1Char('\n');
+            ++i;
+        } else if (const char16_t shown = standInFor(c)) {
+            form.marks.append({int(form.text.size()), c});
+            form.text += QChar(shown);
+        } else {
+            form.text += QChar(c);
+        }
+    }
+    return form;
+}
+
+void ApplyMarks(QTextDocument &document, const DocumentForm &form, int base)
+{
+    QTextCursor cursor(&document);
+    for (const auto &[position, original] : form.marks) {
+        cursor.setPosition(base + position);
+        cursor.setPosition(base + position + 1, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(markFormat(original));
+    }
+}
+
+void InsertProgramText(QTextCursor &cursor, QStringView programText)
+{
+    const DocumentForm form = ToDocumentForm(programText);
+    cursor.removeSelectedText();
+    const int base = cursor.position();
+    // A plain format, so that text typed after a stand-in does not inherit its mark.
+    cursor.insertText(form.text, QTextCharFormat());
+    if (!form.marks.isEmpty() && cursor.document())
+        ApplyMarks(*cursor.document(), form, base);
+}
+
+QString ProgramText(const QTextDocument &document, int from, int to)
+{
+    QString out;
+    from = std::max(from, 0);
+    to = std::min(to, document.characterCount() - 1);
+    if (from >= to)
+        return out;
+    out.reserve(to - from + (to - from) / 16);
+    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() < to;
+         block = block.next())
+        appendBlock(out, block, from, to);
+    return out;
+}
+
+QString ProgramText(const QTextDocument &document)
+{
+    return ProgramText(document, 0, document.characterCount() - 1);
+}
+
+int ProgramLength(const QTextDocument &document)
+{
+    return document.characterCount() - 1 + document.blockCount() - 1;
+}
+
+int ToProgramIndex(const QTextDocument &document, int position)
+{
+    position = std::clamp(position, 0, document.characterCount() - 1);
+    return position + document.findBlock(position).blockNumber();
+}
+
+namespace {
+
+int blockNumberAt(const QTextDocument &document, int position)
+{
+    return document.findBlock(std::clamp(position, 0, document.characterCount() - 1)).blockNumber();
+}
+
+// Narrows [low, high] around the number of the block holding program index
+// `index`. The block's document start lies in [index - high, index - low],
+// so looking up both ends gives a tighter range; each round shrinks it by
+// about the share of line breaks in the text. Each lookup is logarithmic.
+void narrowBlockRange(const QTextDocument &document, int index, int &low, int &high)
+{
+    constexpr int CloseEnough = 16;
+    for (int round = 0; round < 4 && high - low > CloseEnough; ++round) {
+        high = std::min(high, blockNumberAt(document, index - low));
+        // One less: an index on the LF of a break lies past its block's text.
+        low = std::max(low, blockNumberAt(document, index - high - 1));
+    }
+    // Text of nothing but line breaks narrows slowly: halve instead.
+    while (high - low > CloseEnough) {
+        const int mid = low + (high - low + 1) / 2;
+        if (document.findBlockByNumber(mid).position() + mid <= index)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+}
+
+} // namespace
+
+int ToDocumentPosition(const QTextDocument &document, int index)
+{
+    index = std::clamp(index, 0, ProgramLength(document));
+    // The block's document start cannot lie beyond the index itself.
+    int high = blockNumberAt(document, index);
+    int low = blockNumberAt(document, index - high - 1);
+    narrowBlockRange(document, index, low, high);
+
+    // The last block in range whose program start is at or before the index;
+    // neighbours are cheap to step to.
+    QTextBlock block = document.findBlockByNumber(low);
+    int position = block.position();
+    int number = low;
+    for (; number < high; ++number) {
+        const int next = position + block.length();
+        if (next + number + 1 > index)
+            break;
+        position = next;
+        block = block.next();
+    }
+    const int offset = index - (position + number);
+    return position + std::min(offset, block.length() - 1);
+}
+
+QString NormalizeLineBreaks(const QString &text)
+{
+    QString result = text;
+    ReplaceAllText(result, u"\r\n", u"\n", false);
+    ReplaceAllText(result, u"\n", u"\r\n", false);
+    return result;
+}
+
+namespace {
+
+QString lowerUnits(QStringView text)
+{
+    QString lower(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        lower[i] = text[i].toLower();
+    return lower;
+}
+
+} // namespace
+
+int ReplaceAllText(QString &text, QStringView oldText, QStringView newText, bool matchCase)
+{
+    // Nothing to look for: an empty pattern would match everywhere forever.
+    if (oldText.isEmpty())
+        return 0;
+    const QString haystack = matchCase ? QString() : lowerUnits(text);
+    const QString needle = matchCase ? QString() : lowerUnits(oldText);
+    const QStringView searchIn = matchCase ? QStringView(text) : QStringView(haystack);
+    const QStringView searchFor = matchCase ? oldText : QStringView(needle);
+
+    QString result;
+    int count = 0;
+    qsizetype from = 0;
+    for (qsizetype hit = searchIn.indexOf(searchFor, from); hit >= 0;
+         hit = searchIn.indexOf(searchFor, from)) {
+        result += QStringView(text).mid(from, hit - from);
+        result += newText;
+        from = hit + oldText.size();
+        ++count;
+    }
+    if (count == 0)
+        return 0;
+    result += QStringView(text).mid(from);
+    text = result;
+    return count;
+}
+
+bool IsMarkFormat(const QTextCharFormat &format)
+{
+    return format.hasProperty(MarkProperty);
+}
