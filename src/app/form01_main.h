@@ -35,6 +35,14 @@ public:
     const QString &fileName() const { return m_fileName; }
     class TMemoPad *memo() const;
 
+    // Fonts, colours and word wrap (form01_main_fonts.cpp).
+    bool nfoFontActive() const { return m_nfoFontActive; }
+    bool fontApplied() const { return m_fontApplied; }
+    void ApplyFont();
+    void SetFontSelection(const QString &value);
+    void UpdateFontSelectionMenu();
+    void Wordwrap1Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -50,10 +58,15 @@ private:
     void PlaceWindow();
     void ApplyWordDetection();
     void ProcessCommandLine(const QStringList &arguments);
+    void StartFonts();
+    void ApplyWordWrapSetting();
+    void StartFontSet();
+    void ConnectFontMenu();
 
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
+    void FormDestroy();
 
     bool AcceptsDrop(const class QMimeData *data) const;
     void WMDropFiles(const QStringList &paths);
