@@ -6,6 +6,9 @@
 
 namespace {
 
+// The private font files beside the program.
+constexpr const char *privateFontFiles[] = {"fdata.nf", "tfdata.nf"};
+
 QList<int> &RegisteredFonts()
 {
     static QList<int> ids;

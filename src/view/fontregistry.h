@@ -2,9 +2,6 @@
 
 #include <QString>
 
-// The private font files beside the program.
-inline constexpr const char *privateFontFiles[] = {"fdata.nf", "tfdata.nf"};
-
 // Makes the faces in folder's private font files available by name, for as
 // long as the main window lives. A missing or unreadable file is skipped
 // silently: the face names then fall back to whatever the system substitutes.

@@ -69,21 +69,17 @@ TEST_F(FontApplyTest, TextSetColours)
     EXPECT_EQ(editor.palette().color(QPalette::Text), QColor(Qt::black));
 }
 
-TEST_F(FontApplyTest, TabStopsFollowTheSetAndTheFont)
+TEST_F(FontApplyTest, TabStopsAreCharactersOfTheFontNotTheWidgetDefault)
 {
+    apply(QStringLiteral("/a/b.nfo"));
+    EXPECT_DOUBLE_EQ(editor.tabStopDistance(), 8.0 * 8); // eight cells of 8 pixels
+    EXPECT_FALSE(tabStopsSet);
     settings.set(tabSize, QStringLiteral("4"));
     apply(QStringLiteral("/a/b.txt"));
     EXPECT_DOUBLE_EQ(editor.tabStopDistance(), 4.0 * charWidth());
     EXPECT_TRUE(tabStopsSet);
-    apply(QStringLiteral("/a/b.nfo"));
-    EXPECT_DOUBLE_EQ(editor.tabStopDistance(), 8.0 * 8); // eight cells of 8 pixels
-}
-
-TEST_F(FontApplyTest, DefaultTabSizeIsEightCharactersNotTheWidgetDefault)
-{
-    apply(QStringLiteral("/a/b.nfo"));
-    EXPECT_DOUBLE_EQ(editor.tabStopDistance(), 64.0);
-    EXPECT_FALSE(tabStopsSet);
+    apply(QStringLiteral("/a/b.nfo"), 150);
+    EXPECT_DOUBLE_EQ(editor.tabStopDistance(), 8.0 * 12);
 }
 
 TEST(FontRegistryTest, FacesComeAndGoWithTheFiles)
