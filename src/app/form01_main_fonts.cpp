@@ -1,7 +1,6 @@
 // The main window's font sets, font selection menu and word wrap.
 #include "form01_main.h"
 #include "ui_form01_main.h"
-
 #include "view/fontapply.h"
 #include "view/fontchoice.h"
 #include "view/fontregistry.h"
@@ -26,10 +25,10 @@ const QString off = QStringLiteral("0");
 void TformMain::ConnectFontMenu()
 {
     const std::pair<QAction *, QString> items[] = {
-        {ui->AlwaysNfoFont1, QStringLiteral("alwaysAscii")},
-        {ui->AlwaysTextFont1, QStringLiteral("alwaysAnsi")},
-        {ui->ExtensionDefaultNfo1, QStringLiteral("extensionSelectDefaultAscii")},
-        {ui->ExtensionDefaultTxt1, QStringLiteral("extensionSelectDefaultAnsi")},
+        { ui->AlwaysNfoFont1, QStringLiteral("alwaysAscii") },
+        { ui->AlwaysTextFont1, QStringLiteral("alwaysAnsi") },
+        { ui->ExtensionDefaultNfo1, QStringLiteral("extensionSelectDefaultAscii") },
+        { ui->ExtensionDefaultTxt1, QStringLiteral("extensionSelectDefaultAnsi") },
     };
     auto *group = new QActionGroup(this);
     // Optional, so that a broken setting can show no item checked.
@@ -94,8 +93,8 @@ void TformMain::SetFontSelection(const QString &value)
 void TformMain::UpdateFontSelectionMenu()
 {
     const QString &value = m_settings[fontSelection].value();
-    for (QAction *action : {ui->AlwaysNfoFont1, ui->AlwaysTextFont1, ui->ExtensionDefaultNfo1,
-                            ui->ExtensionDefaultTxt1})
+    for (QAction *action : { ui->AlwaysNfoFont1, ui->AlwaysTextFont1, ui->ExtensionDefaultNfo1,
+             ui->ExtensionDefaultTxt1 })
         action->setChecked(action->data().toString() == value);
 }
 

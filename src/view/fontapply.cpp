@@ -36,22 +36,22 @@ void ApplyColors(QPlainTextEdit *editor, const SettingsTable &settings, bool nfo
     ApplyEditorColors(editor, ColorFromSetting(text, system), ColorFromSetting(background, system));
 }
 
-void ApplyTabStops(QPlainTextEdit *editor, const SettingsTable &settings, bool nfoFontActive,
-                   bool &tabStopsSet)
+void ApplyTabStops(
+    QPlainTextEdit *editor, const SettingsTable &settings, bool nfoFontActive, bool &tabStopsSet)
 {
-    ApplyTabStopUnits(editor,
-                      TabStopDialogUnits(TabSizeInEffect(settings, nfoFontActive), tabStopsSet));
+    ApplyTabStopUnits(
+        editor, TabStopDialogUnits(TabSizeInEffect(settings, nfoFontActive), tabStopsSet));
 }
 
-void ApplyFontSet(QPlainTextEdit *editor, const SettingsTable &settings, bool nfo,
-                  int zoomPercent, bool &tabStopsSet)
+void ApplyFontSet(QPlainTextEdit *editor, const SettingsTable &settings, bool nfo, int zoomPercent,
+    bool &tabStopsSet)
 {
     ApplyFontRequest(editor, ChooseFontSet(settings, nfo, zoomPercent, editor->logicalDpiY()));
     ApplyTabStops(editor, settings, nfo, tabStopsSet);
 }
 
 bool ApplyFont(QPlainTextEdit *editor, SettingsTable &settings, const QString &fileName,
-               int zoomPercent, bool &tabStopsSet)
+    int zoomPercent, bool &tabStopsSet)
 {
     const bool nfo = UseNfoFont(fileName, settings);
     ApplyFontSet(editor, settings, nfo, zoomPercent, tabStopsSet);

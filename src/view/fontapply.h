@@ -19,16 +19,16 @@ void ApplyTabStopUnits(QPlainTextEdit *editor, int dialogUnits);
 void ApplyColors(QPlainTextEdit *editor, const SettingsTable &settings, bool nfo);
 // The tab stops for the set in effect; tabStopsSet is the process-wide flag
 // of TabStopDialogUnits.
-void ApplyTabStops(QPlainTextEdit *editor, const SettingsTable &settings, bool nfoFontActive,
-                   bool &tabStopsSet);
+void ApplyTabStops(
+    QPlainTextEdit *editor, const SettingsTable &settings, bool nfoFontActive, bool &tabStopsSet);
 // Face, size, style and tab stops of one set at a zoom level.
-void ApplyFontSet(QPlainTextEdit *editor, const SettingsTable &settings, bool nfo,
-                  int zoomPercent, bool &tabStopsSet);
+void ApplyFontSet(QPlainTextEdit *editor, const SettingsTable &settings, bool nfo, int zoomPercent,
+    bool &tabStopsSet);
 
 // Chooses the set for fileName (repairing an unknown fontSelection) and
 // applies it with its colours and tab stops. Returns whether it is the NFO set.
 bool ApplyFont(QPlainTextEdit *editor, SettingsTable &settings, const QString &fileName,
-               int zoomPercent, bool &tabStopsSet);
+    int zoomPercent, bool &tabStopsSet);
 
 // Wrapping shows only the vertical scroll bar, not wrapping both.
 void ApplyWrapScrollBars(QAbstractScrollArea *editor, bool wrap);

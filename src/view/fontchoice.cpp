@@ -75,7 +75,7 @@ bool UseNfoFont(const QString &path, SettingsTable &settings)
 {
     bool unknownSelection = false;
     const bool nfo = UseNfoFont(GetFileKind(path, settings[associationString].value()),
-                                settings[fontSelection].value(), &unknownSelection);
+        settings[fontSelection].value(), &unknownSelection);
     if (unknownSelection)
         settings[fontSelection].resetToDefault();
     return nfo;
@@ -85,8 +85,8 @@ int SuggestedSaveFilterIndex(const QString &path, const SettingsTable &settings)
 {
     const FileKind kind = GetFileKind(path, settings[associationString].value());
     const QString &selection = settings[fontSelection].value();
-    const bool nfoByDefault =
-        selection == u"alwaysAscii" || selection == u"extensionSelectDefaultAscii";
+    const bool nfoByDefault
+        = selection == u"alwaysAscii" || selection == u"extensionSelectDefaultAscii";
     return kind == FileKind::Nfo || (kind == FileKind::Unknown && nfoByDefault) ? 2 : 1;
 }
 
@@ -110,8 +110,8 @@ int FontCharset(int stored, bool nfo)
     return stored < 0 ? 1 : stored;
 }
 
-FontRequest ChooseFontSet(const SettingsTable &settings, bool nfo, int zoomPercent,
-                          int pixelsPerInch)
+FontRequest ChooseFontSet(
+    const SettingsTable &settings, bool nfo, int zoomPercent, int pixelsPerInch)
 {
     const SettingKey nameKey = nfo ? asciiFontName : ansiFontName;
     const SettingKey sizeKey = nfo ? asciiFontSize : ansiFontSize;
@@ -171,39 +171,39 @@ QColor ColorFromSetting(int value, const QPalette &palette)
     using Role = std::pair<QPalette::ColorGroup, QPalette::ColorRole>;
     constexpr auto A = QPalette::Active;
     constexpr auto D = QPalette::Disabled;
-    static const std::array<Role, 31> systemColors = {{
-        {A, QPalette::Button},          // scroll bar
-        {A, QPalette::Dark},            // desktop
-        {A, QPalette::Highlight},       // active caption
-        {A, QPalette::Mid},             // inactive caption
-        {A, QPalette::Window},          // menu
-        {A, QPalette::Base},            // window
-        {A, QPalette::Shadow},          // window frame
-        {A, QPalette::WindowText},      // menu text
-        {A, QPalette::Text},            // window text
-        {A, QPalette::HighlightedText}, // caption text
-        {A, QPalette::Window},          // active border
-        {A, QPalette::Window},          // inactive border
-        {A, QPalette::Dark},            // application workspace
-        {A, QPalette::Highlight},       // highlight
-        {A, QPalette::HighlightedText}, // highlight text
-        {A, QPalette::Button},          // button face
-        {A, QPalette::Dark},            // button shadow
-        {D, QPalette::Text},            // grey text
-        {A, QPalette::ButtonText},      // button text
-        {D, QPalette::WindowText},      // inactive caption text
-        {A, QPalette::Light},           // button highlight
-        {A, QPalette::Shadow},          // 3D dark shadow
-        {A, QPalette::Midlight},        // 3D light
-        {A, QPalette::ToolTipText},     // info text
-        {A, QPalette::ToolTipBase},     // info background
-        {A, QPalette::NoRole},          // unused index
-        {A, QPalette::Link},            // hot light
-        {A, QPalette::Highlight},       // gradient active caption
-        {A, QPalette::Mid},             // gradient inactive caption
-        {A, QPalette::Highlight},       // menu highlight
-        {A, QPalette::Window},          // menu bar
-    }};
+    static const std::array<Role, 31> systemColors = { {
+        { A, QPalette::Button }, // scroll bar
+        { A, QPalette::Dark }, // desktop
+        { A, QPalette::Highlight }, // active caption
+        { A, QPalette::Mid }, // inactive caption
+        { A, QPalette::Window }, // menu
+        { A, QPalette::Base }, // window
+        { A, QPalette::Shadow }, // window frame
+        { A, QPalette::WindowText }, // menu text
+        { A, QPalette::Text }, // window text
+        { A, QPalette::HighlightedText }, // caption text
+        { A, QPalette::Window }, // active border
+        { A, QPalette::Window }, // inactive border
+        { A, QPalette::Dark }, // application workspace
+        { A, QPalette::Highlight }, // highlight
+        { A, QPalette::HighlightedText }, // highlight text
+        { A, QPalette::Button }, // button face
+        { A, QPalette::Dark }, // button shadow
+        { D, QPalette::Text }, // grey text
+        { A, QPalette::ButtonText }, // button text
+        { D, QPalette::WindowText }, // inactive caption text
+        { A, QPalette::Light }, // button highlight
+        { A, QPalette::Shadow }, // 3D dark shadow
+        { A, QPalette::Midlight }, // 3D light
+        { A, QPalette::ToolTipText }, // info text
+        { A, QPalette::ToolTipBase }, // info background
+        { A, QPalette::NoRole }, // unused index
+        { A, QPalette::Link }, // hot light
+        { A, QPalette::Highlight }, // gradient active caption
+        { A, QPalette::Mid }, // gradient inactive caption
+        { A, QPalette::Highlight }, // menu highlight
+        { A, QPalette::Window }, // menu bar
+    } };
     const int index = value & 0xFF;
     if (index >= int(systemColors.size()) || systemColors[index].second == QPalette::NoRole)
         return QColor(Qt::black); // the system has no colour there either

@@ -28,8 +28,8 @@ int SuggestedSaveFilterIndex(const QString &path, const SettingsTable &settings)
 struct FontRequest
 {
     QString face;
-    int size = 0;    // points
-    int height = 0;  // pixels; negative is the character height
+    int size = 0; // points
+    int height = 0; // pixels; negative is the character height
     int charset = 1;
     bool bold = false;
     bool italic = false;
@@ -46,8 +46,8 @@ int FontHeightForSize(int size, int pixelsPerInch);
 int FontCharset(int stored, bool nfo);
 
 // The NFO or text font set at a zoom level, for a screen of pixelsPerInch.
-FontRequest ChooseFontSet(const SettingsTable &settings, bool nfo, int zoomPercent,
-                          int pixelsPerInch);
+FontRequest ChooseFontSet(
+    const SettingsTable &settings, bool nfo, int zoomPercent, int pixelsPerInch);
 
 // The faces the program brings along: pixel fonts that must not be hinted.
 bool IsBuiltInFace(const QString &face);

@@ -7,7 +7,7 @@
 namespace {
 
 // The private font files beside the program.
-constexpr const char *privateFontFiles[] = {"fdata.nf", "tfdata.nf"};
+constexpr const char *privateFontFiles[] = { "fdata.nf", "tfdata.nf" };
 
 QList<int> &RegisteredFonts()
 {

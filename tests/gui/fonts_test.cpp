@@ -1,6 +1,5 @@
-#include "testseams.h"
-
 #include "app/form01_main.h"
+#include "testseams.h"
 #include "view/tmemopad.h"
 
 #include <QAction>
@@ -37,7 +36,7 @@ protected:
     {
         store.values[QStringLiteral("currentVersion")] = QStringLiteral("1.8");
         const QString exe = QStringLiteral(ORVANE_FONT_DIR "/orvane");
-        auto window = std::make_unique<TformMain>(StartupOptions{exe, {}, &store});
+        auto window = std::make_unique<TformMain>(StartupOptions { exe, {}, &store });
         window->show();
         window->activateWindow(); // shortcuts only reach the active window
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -83,7 +82,7 @@ TEST_F(FontsTest, BrokenSelectionIsRepairedAndTheMenuShowsIt)
     auto window = start();
     EXPECT_TRUE(window->nfoFontActive()); // this one decision still takes NFO
     EXPECT_EQ(store.values[QStringLiteral("fontSelection")],
-              QStringLiteral("extensionSelectDefaultAnsi"));
+        QStringLiteral("extensionSelectDefaultAnsi"));
     EXPECT_TRUE(action(window.get(), "ExtensionDefaultTxt1")->isChecked());
 }
 

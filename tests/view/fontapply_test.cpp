@@ -1,5 +1,4 @@
 #include "fontteststore.h"
-
 #include "view/fontapply.h"
 #include "view/fontregistry.h"
 

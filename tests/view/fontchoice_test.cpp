@@ -1,5 +1,4 @@
 #include "fontteststore.h"
-
 #include "view/fontchoice.h"
 
 #include <QPalette>
@@ -28,21 +27,23 @@ TEST_P(FileKindTest, FromExtension)
     EXPECT_EQ(GetFileKind(QString::fromUtf16(c.path), QString::fromUtf16(c.associations)), c.kind);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FileKindTest,
-    ::testing::Values(
-        KindCase{"upper_case_extension", u"/home/a/readme.NFO", u"nfo,1,1;diz,1,1;txt,0,5;", FileKind::Nfo},
-        KindCase{"second_entry", u"/a/file_id.diz", u"nfo,1,1;diz,1,1;txt,0,5;", FileKind::Nfo},
-        KindCase{"last_dot_counts", u"/a/readme.nfo.txt", u"nfo,1,1;diz,1,1;txt,0,5;", FileKind::Text},
-        KindCase{"dot_in_folder_only", u"/old.dir/readme", u"nfo,1,1;diz,1,1;txt,0,5;", FileKind::Unknown},
-        KindCase{"not_listed", u"/a/b.doc", u"nfo,1,1;diz,1,1;txt,0,5;", FileKind::Unknown},
-        KindCase{"untitled", u"0", u"0,1,1;nfo,1,1;", FileKind::Unknown},
-        KindCase{"empty_list", u"/a/b.nfo", u"", FileKind::Unknown},
-        KindCase{"trailing_dot_takes_whole_path", u"b.", u"b.,1,1;", FileKind::Nfo},
-        KindCase{"match_inside_longer_extension_skipped", u"/a/b.nfo", u"xnfo,0,1;nfo,1,1;", FileKind::Nfo},
-        KindCase{"only_inside_longer_extension", u"/a/b.nfo", u"xnfo,0,1;", FileKind::Unknown},
-        KindCase{"flag_missing_at_end", u"/a/b.nfo", u"txt,0,1;nfo,", FileKind::Unknown},
-        KindCase{"flag_not_a_digit", u"/a/b.nfo", u"nfo,x,1;", FileKind::Unknown}),
+INSTANTIATE_TEST_SUITE_P(Cases, FileKindTest,
+    ::testing::Values(KindCase { "upper_case_extension", u"/home/a/readme.NFO",
+                          u"nfo,1,1;diz,1,1;txt,0,5;", FileKind::Nfo },
+        KindCase { "second_entry", u"/a/file_id.diz", u"nfo,1,1;diz,1,1;txt,0,5;", FileKind::Nfo },
+        KindCase {
+            "last_dot_counts", u"/a/readme.nfo.txt", u"nfo,1,1;diz,1,1;txt,0,5;", FileKind::Text },
+        KindCase { "dot_in_folder_only", u"/old.dir/readme", u"nfo,1,1;diz,1,1;txt,0,5;",
+            FileKind::Unknown },
+        KindCase { "not_listed", u"/a/b.doc", u"nfo,1,1;diz,1,1;txt,0,5;", FileKind::Unknown },
+        KindCase { "untitled", u"0", u"0,1,1;nfo,1,1;", FileKind::Unknown },
+        KindCase { "empty_list", u"/a/b.nfo", u"", FileKind::Unknown },
+        KindCase { "trailing_dot_takes_whole_path", u"b.", u"b.,1,1;", FileKind::Nfo },
+        KindCase { "match_inside_longer_extension_skipped", u"/a/b.nfo", u"xnfo,0,1;nfo,1,1;",
+            FileKind::Nfo },
+        KindCase { "only_inside_longer_extension", u"/a/b.nfo", u"xnfo,0,1;", FileKind::Unknown },
+        KindCase { "flag_missing_at_end", u"/a/b.nfo", u"txt,0,1;nfo,", FileKind::Unknown },
+        KindCase { "flag_not_a_digit", u"/a/b.nfo", u"nfo,x,1;", FileKind::Unknown }),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(UseNfoFontTest, EachSelectionByKind)
@@ -75,7 +76,7 @@ TEST(UseNfoFontTest, UnknownSelectionIsRepairedAndStoredButUsesNfoOnce)
     EXPECT_TRUE(UseNfoFont(QStringLiteral("/a/b.txt"), s.table));
     EXPECT_EQ(s.table[fontSelection].value(), QStringLiteral("extensionSelectDefaultAnsi"));
     EXPECT_EQ(s.store.values[QStringLiteral("fontSelection")],
-              QStringLiteral("extensionSelectDefaultAnsi"));
+        QStringLiteral("extensionSelectDefaultAnsi"));
     EXPECT_FALSE(UseNfoFont(QStringLiteral("/a/b.txt"), s.table));
 }
 
@@ -110,9 +111,9 @@ TEST(FontSetTest, DefaultNfoSetAtAndAwayFromFullSize)
 {
     FontTestSettings s;
     const FontRequest full = ChooseFontSet(s.table, true, 100, 96);
-    EXPECT_EQ(full, (FontRequest{QStringLiteral("ASCII VGA"), 12, -16, 255, false, false}));
+    EXPECT_EQ(full, (FontRequest { QStringLiteral("ASCII VGA"), 12, -16, 255, false, false }));
     const FontRequest zoomed = ChooseFontSet(s.table, true, 150, 96);
-    EXPECT_EQ(zoomed, (FontRequest{QStringLiteral("ASCII"), 18, -24, 2, false, false}));
+    EXPECT_EQ(zoomed, (FontRequest { QStringLiteral("ASCII"), 18, -24, 2, false, false }));
     // The stored face is kept: back at 100 % it is the pixel face again.
     EXPECT_EQ(s.table[asciiFontName].value(), QStringLiteral("ASCII VGA"));
 }
@@ -133,7 +134,7 @@ TEST(FontSetTest, TextSetStyleAndCharset)
 {
     FontTestSettings s;
     EXPECT_EQ(ChooseFontSet(s.table, false, 100, 96),
-              (FontRequest{QStringLiteral("Courier New"), 10, -13, 1, false, false}));
+        (FontRequest { QStringLiteral("Courier New"), 10, -13, 1, false, false }));
     s.set(ansiFontStyle, QStringLiteral("boldItalic"));
     s.set(ansiFontCharset, QStringLiteral("-7"));
     FontRequest r = ChooseFontSet(s.table, false, 100, 96);
@@ -154,10 +155,10 @@ TEST(FontSetTest, TextSetStyleAndCharset)
 
 TEST(FontSetTest, QFontTakesPixelHeightOrPoints)
 {
-    QFont f = ToQFont({QStringLiteral("ASCII VGA"), 12, -16, 255, false, false});
+    QFont f = ToQFont({ QStringLiteral("ASCII VGA"), 12, -16, 255, false, false });
     EXPECT_EQ(f.pixelSize(), 16);
     EXPECT_EQ(f.hintingPreference(), QFont::PreferNoHinting);
-    f = ToQFont({QStringLiteral("Courier New"), 10, 0, 1, true, true});
+    f = ToQFont({ QStringLiteral("Courier New"), 10, 0, 1, true, true });
     EXPECT_EQ(f.pointSize(), 10);
     EXPECT_TRUE(f.bold());
     EXPECT_TRUE(f.italic());
@@ -180,9 +181,9 @@ TEST(ColorTest, SystemColoursByLowByte)
     palette.setColor(QPalette::Highlight, QColor(4, 5, 6));
     palette.setColor(QPalette::Text, QColor(7, 8, 9));
     const int system = int(0xFF000000u);
-    EXPECT_EQ(ColorFromSetting(system | 5, palette), QColor(1, 2, 3));    // window
-    EXPECT_EQ(ColorFromSetting(system | 13, palette), QColor(4, 5, 6));   // highlight
-    EXPECT_EQ(ColorFromSetting(system | 8, palette), QColor(7, 8, 9));    // window text
+    EXPECT_EQ(ColorFromSetting(system | 5, palette), QColor(1, 2, 3)); // window
+    EXPECT_EQ(ColorFromSetting(system | 13, palette), QColor(4, 5, 6)); // highlight
+    EXPECT_EQ(ColorFromSetting(system | 8, palette), QColor(7, 8, 9)); // window text
     EXPECT_EQ(ColorFromSetting(system | 25, palette), QColor(Qt::black)); // no such colour
     EXPECT_EQ(ColorFromSetting(system | 200, palette), QColor(Qt::black));
 }

@@ -1,7 +1,6 @@
 // The generated NFO faces as they are drawn: pictures in the right places,
 // blocks and lines of neighbouring cells and lines joined, no blur at 100 %.
 #include "fontteststore.h"
-
 #include "view/fontapply.h"
 #include "view/fontregistry.h"
 
@@ -53,15 +52,15 @@ TEST(FontFileTest, CodePagePicturesSitAtBothPlaces)
 
 TEST(FontFileTest, EveryCellIsOneWidthAndLinesHaveNoGap)
 {
-    for (const auto &[file, size] : {std::pair{"fdata.nf", 16}, std::pair{"tfdata.nf", 16},
-                                     std::pair{"tfdata.nf", 24}}) {
+    for (const auto &[file, size] : { std::pair { "fdata.nf", 16 }, std::pair { "tfdata.nf", 16 },
+             std::pair { "tfdata.nf", 24 } }) {
         const QRawFont font = Face(file, size);
         ASSERT_TRUE(font.isValid()) << file;
         EXPECT_DOUBLE_EQ(font.ascent() + font.descent(), double(size)) << file;
         EXPECT_DOUBLE_EQ(font.leading(), 0.0) << file;
-        for (char32_t cp : {U'A', U'\u2588', U'\u2550', U'\u00A0', U'\u263A', U'\u00E9'}) {
+        for (char32_t cp : { U'A', U'\u2588', U'\u2550', U'\u00A0', U'\u263A', U'\u00E9' }) {
             const quint32 glyph = GlyphOf(font, cp);
-            const QPointF advance = font.advancesForGlyphIndexes({glyph}).first();
+            const QPointF advance = font.advancesForGlyphIndexes({ glyph }).first();
             EXPECT_DOUBLE_EQ(advance.x(), size / 2.0) << file << " U+" << std::hex << unsigned(cp);
         }
     }
@@ -174,11 +173,10 @@ TEST_P(FontPixelTest, BlocksAndDoubleLinesJoinWithoutBlur)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faces, FontPixelTest,
-    ::testing::Values(PixelCase{"vga_at_100", u"ASCII VGA", -16, 100, 16, 8, true},
-                      PixelCase{"ega_at_100", u"ASCII EGA", -14, 100, 14, 8, true},
-                      PixelCase{"vga_becomes_ascii_at_150", u"ASCII VGA", -16, 150, 24, 12, false}),
+INSTANTIATE_TEST_SUITE_P(Faces, FontPixelTest,
+    ::testing::Values(PixelCase { "vga_at_100", u"ASCII VGA", -16, 100, 16, 8, true },
+        PixelCase { "ega_at_100", u"ASCII EGA", -14, 100, 14, 8, true },
+        PixelCase { "vga_becomes_ascii_at_150", u"ASCII VGA", -16, 150, 24, 12, false }),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

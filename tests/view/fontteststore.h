@@ -31,5 +31,5 @@ struct FontTestSettings
     void set(SettingKey key, const QString &value) { table[key].assignValue(value); }
 
     FontTestStore store;
-    SettingsTable table{&store};
+    SettingsTable table { &store };
 };

@@ -7,6 +7,7 @@
 
 namespace {
 
+// clang-format off
 // Code page 437: the pictures of the control range and of 0x7F..0xFF.
 constexpr std::uint16_t kCp437Low[32] = {
     0x0000, 0x263A, 0x263B, 0x2665, 0x2666, 0x2663, 0x2660, 0x2022,
@@ -41,6 +42,7 @@ constexpr std::uint16_t kCp1252High[32] = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+// clang-format on
 
 // Tab, line feed and carriage return keep their meaning in text.
 bool IsLayoutControl(int byte)
@@ -67,7 +69,7 @@ std::size_t RowToDrop(const GlyphRows &rows, bool preferTop)
     const std::size_t last = rows.size() - 1;
     const std::size_t first = preferTop ? 0 : last;
     const std::size_t second = preferTop ? last : 0;
-    for (std::size_t edge : {first, second}) {
+    for (std::size_t edge : { first, second }) {
         const std::size_t neighbour = edge == 0 ? 1 : last - 1;
         if (IsBlank(rows[edge]) || rows[edge] == rows[neighbour])
             return edge;
@@ -97,8 +99,8 @@ std::uint32_t Cp1252ToUnicode(int byte)
     return std::uint32_t(byte);
 }
 
-std::map<std::uint32_t, GlyphRows> ReadHexGlyphs(std::istream &in,
-                                                 const std::vector<std::uint32_t> &wanted)
+std::map<std::uint32_t, GlyphRows> ReadHexGlyphs(
+    std::istream &in, const std::vector<std::uint32_t> &wanted)
 {
     const std::set<std::uint32_t> open(wanted.begin(), wanted.end());
     std::map<std::uint32_t, GlyphRows> found;

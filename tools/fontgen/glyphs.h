@@ -25,8 +25,8 @@ std::uint32_t Cp1252ToUnicode(int byte);
 
 // Reads the 8x16 glyphs of the given code points from a unifont.hex stream.
 // Throws std::runtime_error when one is missing or not 8 pixels wide.
-std::map<std::uint32_t, GlyphRows> ReadHexGlyphs(std::istream &in,
-                                                 const std::vector<std::uint32_t> &wanted);
+std::map<std::uint32_t, GlyphRows> ReadHexGlyphs(
+    std::istream &in, const std::vector<std::uint32_t> &wanted);
 
 // Loads the pictures of all 256 bytes from a unifont.hex file and maps each byte
 // at its Windows-1252 code point and at its own Unicode point (1252 wins).

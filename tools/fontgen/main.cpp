@@ -42,9 +42,10 @@ int main(int argc, char **argv)
     }
     try {
         const CodePageGlyphs cp = LoadCodePageGlyphs(argv[1]);
-        WriteFile(argv[2], AssembleFontFile({BuildFaceTables(MakeFace("ASCII VGA", cp, 16)),
-                                             BuildFaceTables(MakeFace("ASCII EGA", cp, 14))}));
-        WriteFile(argv[3], AssembleFontFile({BuildFaceTables(MakeFace("ASCII", cp, 16))}));
+        WriteFile(argv[2],
+            AssembleFontFile({ BuildFaceTables(MakeFace("ASCII VGA", cp, 16)),
+                BuildFaceTables(MakeFace("ASCII EGA", cp, 14)) }));
+        WriteFile(argv[3], AssembleFontFile({ BuildFaceTables(MakeFace("ASCII", cp, 16)) }));
     } catch (const std::exception &e) {
         std::cerr << "fontgen: " << e.what() << '\n';
         return 1;

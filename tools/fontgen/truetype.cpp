@@ -68,13 +68,12 @@ std::vector<Rect> GlyphRects(const GlyphRows &rows)
             int end = c;
             while (end < kCellWidth && (rows[r] & (0x80 >> end)))
                 ++end;
-            next.push_back({c, end, r, r + 1});
+            next.push_back({ c, end, r, r + 1 });
             c = end;
         }
         for (Rect &run : next) {
-            auto same = std::find_if(open.begin(), open.end(), [&](const Rect &o) {
-                return o.left == run.left && o.right == run.right;
-            });
+            auto same = std::find_if(open.begin(), open.end(),
+                [&](const Rect &o) { return o.left == run.left && o.right == run.right; });
             if (same != open.end()) {
                 run.top = same->top;
                 open.erase(same);
@@ -107,9 +106,9 @@ GlyphData EncodeGlyph(const GlyphRows &rows, int ascentPixels)
         const int x0 = r.left * kUnitsPerPixel, x1 = r.right * kUnitsPerPixel;
         const int y0 = (ascentPixels - r.bottom) * kUnitsPerPixel;
         const int y1 = (ascentPixels - r.top) * kUnitsPerPixel;
-        points.insert(points.end(), {{x0, y0}, {x0, y1}, {x1, y1}, {x1, y0}});
+        points.insert(points.end(), { { x0, y0 }, { x0, y1 }, { x1, y1 }, { x1, y0 } });
     }
-    g.box = {points[0].first, points[0].second, points[0].first, points[0].second};
+    g.box = { points[0].first, points[0].second, points[0].first, points[0].second };
     for (auto [x, y] : points) {
         g.box.xMin = std::min(g.box.xMin, x);
         g.box.xMax = std::max(g.box.xMax, x);
@@ -149,16 +148,17 @@ std::vector<std::uint8_t> NameTable(const std::string &family)
 {
     const std::string style = "Regular";
     const std::vector<std::pair<int, std::string>> names = {
-        {1, family},
-        {2, style},
-        {3, "Orvane:" + family},
-        {4, family},
-        {5, "Version 1.8"},
-        {6, [&] {
-             std::string ps = family;
-             std::replace(ps.begin(), ps.end(), ' ', '-');
-             return ps;
-         }()},
+        { 1, family },
+        { 2, style },
+        { 3, "Orvane:" + family },
+        { 4, family },
+        { 5, "Version 1.8" },
+        { 6,
+            [&] {
+                std::string ps = family;
+                std::replace(ps.begin(), ps.end(), ' ', '-');
+                return ps;
+            }() },
     };
     Writer w;
     w.u16(0);
@@ -248,7 +248,7 @@ Tables BuildFaceTables(const FaceSpec &face)
     const int advance = kCellWidth * kUnitsPerPixel;
 
     std::vector<GlyphData> glyphs;
-    Box all{0, -descender, advance, ascender};
+    Box all { 0, -descender, advance, ascender };
     int maxPoints = 0, maxContours = 0;
     for (const GlyphRows &rows : face.glyphs) {
         glyphs.push_back(EncodeGlyph(rows, ascentPixels));
@@ -323,11 +323,11 @@ Tables BuildFaceTables(const FaceSpec &face)
     os2.u16(400);
     os2.u16(5);
     os2.u16(0); // installable
-    for (int v : {advance, unitsPerEm / 2, 0, unitsPerEm / 4, advance, unitsPerEm / 2, 0,
-                  unitsPerEm / 2, kUnitsPerPixel, ascender / 2})
+    for (int v : { advance, unitsPerEm / 2, 0, unitsPerEm / 4, advance, unitsPerEm / 2, 0,
+             unitsPerEm / 2, kUnitsPerPixel, ascender / 2 })
         os2.s16(v);
     os2.s16(0); // family class
-    for (int v : {2, 11, 6, 9, 0, 0, 0, 0, 0, 0}) // panose: monospaced
+    for (int v : { 2, 11, 6, 9, 0, 0, 0, 0, 0, 0 }) // panose: monospaced
         os2.u8(unsigned(v));
     os2.u32(0x00000003); // Basic Latin, Latin-1 Supplement
     os2.u32(0);
@@ -342,8 +342,8 @@ Tables BuildFaceTables(const FaceSpec &face)
     os2.s16(0);
     os2.u16(unsigned(ascender));
     os2.u16(unsigned(descender));
-    os2.u32(0x00000001);   // Latin 1
-    os2.u32(0x80000000u);  // US (code page 437)
+    os2.u32(0x00000001); // Latin 1
+    os2.u32(0x80000000u); // US (code page 437)
     os2.s16(ascender / 2);
     os2.s16(ascender);
     os2.u16(0);

@@ -13,7 +13,7 @@ struct FaceSpec
 {
     std::string family;
     int cellHeight = 16; // pixels
-    int descent = 2;     // pixels below the baseline
+    int descent = 2; // pixels below the baseline
     std::vector<GlyphRows> glyphs; // index 0 is .notdef
     std::map<std::uint32_t, std::uint16_t> cmap; // code point -> glyph index
 };
