@@ -10,9 +10,9 @@
 
 namespace {
 
-FaceSpec MakeFace(const std::string &family, const CodePageGlyphs &cp, int cellHeight)
+FaceDescription MakeFace(const std::string &family, const CodePageGlyphs &cp, int cellHeight)
 {
-    FaceSpec face;
+    FaceDescription face;
     face.family = family;
     face.cellHeight = cellHeight;
     face.descent = 2;

@@ -239,7 +239,7 @@ std::uint32_t Checksum(const std::vector<std::uint8_t> &data, std::size_t from, 
 
 } // namespace
 
-Tables BuildFaceTables(const FaceSpec &face)
+Tables BuildFaceTables(const FaceDescription &face)
 {
     const int ascentPixels = face.cellHeight - face.descent;
     const int unitsPerEm = face.cellHeight * kUnitsPerPixel;

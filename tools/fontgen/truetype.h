@@ -9,7 +9,7 @@
 
 // A monospaced bitmap-style face: every glyph is drawn as pixel squares,
 // one cell wide, with the cell height as the em and no line gap.
-struct FaceSpec
+struct FaceDescription
 {
     std::string family;
     int cellHeight = 16; // pixels
@@ -24,7 +24,7 @@ constexpr int kCellWidth = 8;
 
 using Tables = std::map<std::string, std::vector<std::uint8_t>>;
 
-Tables BuildFaceTables(const FaceSpec &face);
+Tables BuildFaceTables(const FaceDescription &face);
 
 // One face as a plain TrueType file, several as a TrueType collection.
 std::vector<std::uint8_t> AssembleFontFile(const std::vector<Tables> &faces);
