@@ -58,6 +58,14 @@ public:
     const FileDialogState &openDialogState() const { return m_openDialog; }
     const FileDialogState &saveDialogState() const { return m_saveDialog; }
 
+    // Fonts, colours and word wrap (form01_main_fonts.cpp).
+    bool nfoFontActive() const { return m_nfoFontActive; }
+    bool fontApplied() const { return m_fontApplied; }
+    void ApplyFont();
+    void SetFontSelection(const QString &value);
+    void UpdateFontSelectionMenu();
+    void Wordwrap1Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -73,10 +81,15 @@ private:
     void PlaceWindow();
     void ApplyWordDetection();
     void ProcessCommandLine(const QStringList &arguments);
+    void StartFonts();
+    void ApplyWordWrapSetting();
+    void StartFontSet();
+    void ConnectFontMenu();
 
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
+    void FormDestroy();
 
     bool AcceptsDrop(const class QMimeData *data) const;
     void WMDropFiles(const QStringList &paths);
@@ -91,15 +104,11 @@ private:
     void StampLogFile();
     void OpenDroppedFile(const QString &path);
     int ShowUnicodeWarning(Encoding encoding);
-    bool UsesNfoFont(const QString &path) const;
-    void ApplyFontSetFor(const QString &path);
+    void ApplyDocumentFont();
 
 signals:
     // The first file of a drop; opening it belongs to the document commands.
     void fileDropped(const QString &path);
-    // The document's kind of file changed: the font set, colours and tab
-    // stops for path must be applied now.
-    void fontSetNeeded(const QString &path);
 
 private:
 

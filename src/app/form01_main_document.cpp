@@ -9,6 +9,7 @@
 #include "text/form09_unicodewarning.h"
 #include "text/textload.h"
 #include "text/textsave.h"
+#include "view/fontchoice.h"
 #include "view/resetscrolledposition.h"
 #include "view/tmemopad.h"
 
@@ -33,34 +34,6 @@ public:
     BusyCursor(const BusyCursor &) = delete;
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
-
-enum class ExtensionKind { Nfo, Text, Unknown };
-
-// The kind an extension has in the association list ("nfo,1,1;txt,0,5;").
-ExtensionKind ExtensionKindOf(const QString &path, const QString &associations)
-{
-    if (associations.isEmpty() || path == untitled)
-        return ExtensionKind::Unknown;
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    const QString ext = (dot < 0 || dot == path.size() - 1 ? path : path.mid(dot + 1)).toLower();
-    qsizetype at = associations.startsWith(ext + QLatin1Char(',')) ? 0 : -1;
-    qsizetype length = ext.size() + 1;
-    if (at < 0) {
-        at = associations.indexOf(QLatin1Char(';') + ext + QLatin1Char(','));
-        ++length;
-    }
-    if (at < 0 || at + length >= associations.size())
-        return ExtensionKind::Unknown;
-    const QChar flag = associations.at(at + length);
-    if (flag == u'1')
-        return ExtensionKind::Nfo;
-    return flag == u'0' ? ExtensionKind::Text : ExtensionKind::Unknown;
-}
-
-bool DefaultsToAscii(const QString &fontSelection)
-{
-    return fontSelection == u"alwaysAscii" || fontSelection == u"extensionSelectDefaultAscii";
-}
 
 // The save dialog's proposal: the path without a final .txt, .nfo or .diz,
 // written in lower case and found nowhere earlier in the path.
@@ -148,7 +121,7 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
     LoadRequest request;
     request.path = path;
     request.chosen = EncodingFromName(encodingName);
-    request.westernLatinForNfo = m_settings[forceUSCodePageForNfo].isOn() && UsesNfoFont(path);
+    request.westernLatinForNfo = m_settings[forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
     LoadResult loaded;
     {
         BusyCursor busy;
@@ -163,12 +136,6 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
     }
 
     BusyCursor busy;
-    bool fontChanged = false;
-    if (!loaded.nulPath && (!m_fontApplied || UsesNfoFont(m_fileName) != UsesNfoFont(path))) {
-        ui->Memo1->clear();
-        ApplyFontSetFor(path);
-        fontChanged = true;
-    }
     ui->Memo1->setText(loaded.text);
     if (loaded.loadEncoding)
         m_loadEncoding = *loaded.loadEncoding;
@@ -178,7 +145,7 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
         ui->Memo1->ScrollCaret();
     }
     StampLogFile();
-    SetDocument(path, loaded.documentEncoding, !fontChanged);
+    SetDocument(path, loaded.documentEncoding, true);
     return true;
 }
 
@@ -188,7 +155,7 @@ int TformMain::WriteDocument(const QString &path, Encoding encoding)
     request.path = path;
     request.encoding = encoding;
     request.loadEncoding = m_loadEncoding;
-    request.westernLatinForNfo = m_settings[forceUSCodePageForNfo].isOn() && UsesNfoFont(path);
+    request.westernLatinForNfo = m_settings[forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
     SaveResult saved;
     {
         BusyCursor busy;
@@ -328,10 +295,10 @@ void TformMain::UpdateTitle()
 void TformMain::SetDocument(const QString &path, Encoding encoding, bool applyFont)
 {
     const bool changed = path != m_fileName;
-    const bool kindChanged = !m_fontApplied || UsesNfoFont(m_fileName) != UsesNfoFont(path);
+    const bool kindChanged = !m_fontApplied || UseNfoFont(m_fileName, m_settings) != UseNfoFont(path, m_settings);
     m_fileName = path;
     if (kindChanged && applyFont)
-        ApplyFontSetFor(path);
+        ApplyDocumentFont();
     if (kindChanged || changed)
         PrepareSaveDialog();
     if (changed) {
@@ -367,10 +334,7 @@ void TformMain::PreselectSaveEncoding()
 
 void TformMain::PrepareSaveDialog()
 {
-    const ExtensionKind kind = ExtensionKindOf(m_fileName, m_settings[associationString].value());
-    const bool nfoType = kind == ExtensionKind::Nfo
-        || (kind == ExtensionKind::Unknown && DefaultsToAscii(m_settings[fontSelection].value()));
-    m_saveDialog.filterIndex = nfoType ? 1 : 0;
+    m_saveDialog.filterIndex = SuggestedSaveFilterIndex(m_fileName, m_settings) - 1;
     m_saveDialog.fileName = m_fileName == untitled ? QString() : ProposedSaveName(m_fileName);
 }
 
@@ -408,24 +372,8 @@ void TformMain::StampLogFile()
     memo->ScrollCaret();
 }
 
-// Which font set a path gets, by its extension's kind and fontSelection.
-bool TformMain::UsesNfoFont(const QString &path) const
+// The one place a document's font set is applied.
+void TformMain::ApplyDocumentFont()
 {
-    const QString &selection = m_settings[fontSelection].value();
-    if (selection == u"alwaysAnsi")
-        return false;
-    if (selection == u"alwaysAscii")
-        return true;
-    const ExtensionKind kind = ExtensionKindOf(path, m_settings[associationString].value());
-    if (selection == u"extensionSelectDefaultAnsi")
-        return kind == ExtensionKind::Nfo;
-    if (selection == u"extensionSelectDefaultAscii")
-        return kind != ExtensionKind::Text;
-    return true; // an unknown value
-}
-
-// The one place the document's font set is asked for.
-void TformMain::ApplyFontSetFor(const QString &path)
-{
-    emit fontSetNeeded(path);
+    ApplyFont();
 }

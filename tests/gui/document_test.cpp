@@ -248,10 +248,12 @@ TEST_F(DocumentTest, CommandLineDropAndOpenDialogOpenTheirFile)
     auto window = start({path});
     EXPECT_EQ(window->fileName(), path);
     EXPECT_EQ(window->memo()->text(), QStringLiteral("from the command line"));
+    EXPECT_TRUE(window->nfoFontActive());
 
     const QString dropped = write(QStringLiteral("drop.txt"), "dropped");
     emit window->fileDropped(dropped);
     EXPECT_EQ(window->fileName(), dropped);
+    EXPECT_FALSE(window->nfoFontActive()); // the font set follows the kind of file
 
     // The open dialog's encoding entry decides how the file is read.
     const QString utf16 = write(QStringLiteral("u.txt"), QByteArray("h\0i\0", 4));
