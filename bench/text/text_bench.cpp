@@ -14,7 +14,7 @@ namespace {
 // Block and shade bytes of code page 437 on CR LF lines, 80 columns.
 QByteArray nfoBytes(qsizetype size, const QByteArray &lineEnd)
 {
-    const QByteArray line = QByteArray("\xDB\xDB\xB2\xB1\xB0  ") .repeated(11) + "art";
+    const QByteArray line = QByteArray("\xDB\xDB\xB2\xB1\xB0  ").repeated(11) + "art";
     QByteArray out;
     out.reserve(size + line.size());
     while (out.size() < size)
@@ -25,7 +25,8 @@ QByteArray nfoBytes(qsizetype size, const QByteArray &lineEnd)
 // UTF-8 prose with LF line breaks, converted to CR LF on loading.
 QByteArray textBytes(qsizetype size)
 {
-    const QByteArray line("Plain text with an accent: caf\xC3\xA9, and a euro sign \xE2\x82\xAC here.\n");
+    const QByteArray line(
+        "Plain text with an accent: caf\xC3\xA9, and a euro sign \xE2\x82\xAC here.\n");
     QByteArray out;
     out.reserve(size + line.size());
     while (out.size() < size)
@@ -53,7 +54,7 @@ struct Files
     QString damagedNfo = dir.filePath(QStringLiteral("damaged.nfo"));
     QString text = dir.filePath(QStringLiteral("prose.txt"));
     QString out = dir.filePath(QStringLiteral("out"));
-    TempCopyLocation copies{{dir.path()}};
+    TempCopyLocation copies { { dir.path() } };
 };
 
 Files &files()
@@ -81,21 +82,36 @@ void save(benchmark::State &state, const QString &path, Encoding encoding)
     LoadRequest request;
     request.path = path;
     const LoadResult loaded = LoadTextFile(request, files().copies);
-    const SaveRequest saveRequest{files().out, encoding, *loaded.loadEncoding, false};
+    const SaveRequest saveRequest { files().out, encoding, *loaded.loadEncoding, false };
     for (auto _ : state) {
-        const SaveResult r = SaveTextFile(saveRequest, loaded.text,
-                                          [](Encoding) { return UnicodeWarningAnswer::SaveAnyway; });
+        const SaveResult r = SaveTextFile(
+            saveRequest, loaded.text, [](Encoding) { return UnicodeWarningAnswer::SaveAnyway; });
         if (r.outcome != SaveOutcome::Written)
             state.SkipWithError("save failed");
     }
     state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
 }
 
-void LoadNfo1MB(benchmark::State &state) { load(state, files().nfo, true); }
-void LoadDamagedNfo1MB(benchmark::State &state) { load(state, files().damagedNfo, true); }
-void LoadText10MB(benchmark::State &state) { load(state, files().text, false); }
-void SaveNfo1MB(benchmark::State &state) { save(state, files().nfo, Encoding::WesternLatin); }
-void SaveText10MB(benchmark::State &state) { save(state, files().text, Encoding::Utf8); }
+void LoadNfo1MB(benchmark::State &state)
+{
+    load(state, files().nfo, true);
+}
+void LoadDamagedNfo1MB(benchmark::State &state)
+{
+    load(state, files().damagedNfo, true);
+}
+void LoadText10MB(benchmark::State &state)
+{
+    load(state, files().text, false);
+}
+void SaveNfo1MB(benchmark::State &state)
+{
+    save(state, files().nfo, Encoding::WesternLatin);
+}
+void SaveText10MB(benchmark::State &state)
+{
+    save(state, files().text, Encoding::Utf8);
+}
 
 } // namespace
 

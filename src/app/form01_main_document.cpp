@@ -1,14 +1,13 @@
 // The document commands of the main window: new, open, save, reopen, the
 // question before unsaved changes are lost, the title and the ".LOG" stamp.
 #include "form01_main.h"
-#include "ui_form01_main.h"
-
-#include "messagebox.h"
-#include "texthelpers.h"
 #include "l10n/messages.h"
+#include "messagebox.h"
 #include "text/form09_unicodewarning.h"
 #include "text/textload.h"
 #include "text/textsave.h"
+#include "texthelpers.h"
+#include "ui_form01_main.h"
 #include "view/fontchoice.h"
 #include "view/resetscrolledposition.h"
 #include "view/tmemopad.h"
@@ -41,7 +40,7 @@ QString ProposedSaveName(const QString &path)
 {
     if (path.size() <= 4)
         return path;
-    for (const char *ext : {".txt", ".nfo", ".diz"}) {
+    for (const char *ext : { ".txt", ".nfo", ".diz" }) {
         if (path.indexOf(QLatin1String(ext)) == path.size() - 4)
             return path.chopped(4);
     }
@@ -52,7 +51,7 @@ QString ProposedSaveName(const QString &path)
 QString TimeDateText()
 {
     const QLocale locale = QLocale::system();
-    QString time = locale.toString(QTime::currentTime(), QLocale::ShortFormat);
+    const QString time = locale.toString(QTime::currentTime(), QLocale::ShortFormat);
     return time + QLatin1Char(' ') + locale.toString(QDate::currentDate(), QLocale::ShortFormat);
 }
 
@@ -71,10 +70,13 @@ QString ResolvePath(const QString &path, int method)
 {
     switch (method) {
     case 1:
-    case 2: return path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    case 2:
+        return path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     case 3:
-    case 4: return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
-    default: return path;
+    case 4:
+        return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
+    default:
+        return path;
     }
 }
 
@@ -91,12 +93,12 @@ QString EncodingEntry(const FileDialogState &dialog)
 void TformMain::SetupDocumentCommands()
 {
     m_openDialog.fileName = untitled;
-    m_openDialog.filters = {tr("All files (*)"), tr("All text files (*.nfo *.diz *.txt)"),
-                            tr("Info files (*.nfo *.diz)"), tr("Text files (*.txt)")};
+    m_openDialog.filters = { tr("All files (*)"), tr("All text files (*.nfo *.diz *.txt)"),
+        tr("Info files (*.nfo *.diz)"), tr("Text files (*.txt)") };
     m_openDialog.defaultSuffix = QStringLiteral("nfo");
     m_openDialog.encodings = EncodingNames();
-    m_saveDialog.filters = {tr("Text file (*.txt)"), tr("nfo file (*.nfo)"), tr("diz file (*.diz)"),
-                            tr("All files (*)")};
+    m_saveDialog.filters = { tr("Text file (*.txt)"), tr("nfo file (*.nfo)"),
+        tr("diz file (*.diz)"), tr("All files (*)") };
     m_saveDialog.defaultSuffix = QStringLiteral("txt");
     m_saveDialog.confirmOverwrite = true;
     m_saveDialog.encodings = EncodingNames();
@@ -121,7 +123,8 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
     LoadRequest request;
     request.path = path;
     request.chosen = EncodingFromName(encodingName);
-    request.westernLatinForNfo = m_settings[forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
+    request.westernLatinForNfo
+        = m_settings[forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
     LoadResult loaded;
     {
         BusyCursor busy;
@@ -155,7 +158,8 @@ int TformMain::WriteDocument(const QString &path, Encoding encoding)
     request.path = path;
     request.encoding = encoding;
     request.loadEncoding = m_loadEncoding;
-    request.westernLatinForNfo = m_settings[forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
+    request.westernLatinForNfo
+        = m_settings[forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
     SaveResult saved;
     {
         BusyCursor busy;
@@ -221,7 +225,8 @@ bool TformMain::SaveDocumentAs()
     if (!seams().saveFileDialog(this, m_saveDialog))
         return false;
     const int selected = m_saveDialog.encodingIndex;
-    const int written = WriteDocument(m_saveDialog.fileName, EncodingFromName(EncodingEntry(m_saveDialog)));
+    const int written
+        = WriteDocument(m_saveDialog.fileName, EncodingFromName(EncodingEntry(m_saveDialog)));
     if (written == 0)
         return false;
     if (selected != before || written == 2)
@@ -247,8 +252,8 @@ void TformMain::ReopenCommand()
 
 void TformMain::NewWindow()
 {
-    seams().startProcess(m_exePath, {QStringLiteral("-w"), QString::number(y() + 15),
-                                     QString::number(x() + 15)});
+    seams().startProcess(
+        m_exePath, { QStringLiteral("-w"), QString::number(y() + 15), QString::number(x() + 15) });
 }
 
 bool TformMain::AskToSave()
@@ -259,9 +264,12 @@ bool TformMain::AskToSave()
         && (ui->Memo1->TextLength() == 0 || ui->Memo1->text() == untitled))
         return true;
     switch (ShowWarningBox(message(Msg::saveChanges), MB_YESNOCANCEL)) {
-    case IDYES: return SaveDocument();
-    case IDNO: return true;
-    default: return false;
+    case IDYES:
+        return SaveDocument();
+    case IDNO:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -295,7 +303,8 @@ void TformMain::UpdateTitle()
 void TformMain::SetDocument(const QString &path, Encoding encoding, bool applyFont)
 {
     const bool changed = path != m_fileName;
-    const bool kindChanged = !m_fontApplied || UseNfoFont(m_fileName, m_settings) != UseNfoFont(path, m_settings);
+    const bool kindChanged
+        = !m_fontApplied || UseNfoFont(m_fileName, m_settings) != UseNfoFont(path, m_settings);
     m_fileName = path;
     if (kindChanged && applyFont)
         ApplyDocumentFont();
@@ -361,12 +370,13 @@ void TformMain::OpenDroppedFile(const QString &path)
 void TformMain::StampLogFile()
 {
     TMemoPad *memo = ui->Memo1;
-    if (memo->LineCount() < 1 || memo->TextRange(0, qMin(memo->TextLength(), 6)).section(u'\r', 0, 0) != u".LOG")
+    if (memo->LineCount() < 1
+        || memo->TextRange(0, qMin(memo->TextLength(), 6)).section(u'\r', 0, 0) != u".LOG")
         return;
     const QString text = memo->text();
     const bool lastLineEnded = text.endsWith(QStringLiteral("\r\n"));
-    const QString stamp = (lastLineEnded ? QString() : QStringLiteral("\r\n")) + QStringLiteral("\r\n")
-        + TimeDateText();
+    const QString stamp = (lastLineEnded ? QString() : QStringLiteral("\r\n"))
+        + QStringLiteral("\r\n") + TimeDateText();
     memo->SetSel(memo->TextLength(), memo->TextLength());
     memo->ReplaceSel(stamp);
     memo->ScrollCaret();

@@ -94,8 +94,8 @@ bool writeRepairedCopy(QFile &source, QByteArrayView head, QFile &copy)
 QStringList defaultCopyFolders()
 {
     const QString temp = QDir(QDir::tempPath()).canonicalPath();
-    return {temp.isEmpty() ? QDir::tempPath() : temp, QCoreApplication::applicationDirPath(),
-            QDir::homePath()};
+    return { temp.isEmpty() ? QDir::tempPath() : temp, QCoreApplication::applicationDirPath(),
+        QDir::homePath() };
 }
 
 } // namespace
@@ -134,16 +134,18 @@ Utf8Check CheckUtf8(QByteArrayView sample)
 SniffResult SniffEncoding(QByteArrayView sample)
 {
     switch (CheckUtf8(sample)) {
-    case Utf8Check::NulFound: return {Encoding::None, true};
-    case Utf8Check::Utf8: return {Encoding::Utf8, false};
-    default: return {Encoding::None, false};
+    case Utf8Check::NulFound:
+        return { Encoding::None, true };
+    case Utf8Check::Utf8:
+        return { Encoding::Utf8, false };
+    default:
+        return { Encoding::None, false };
     }
 }
 
 TempCopyLocation::TempCopyLocation(QStringList folders)
     : m_folders(std::move(folders))
-{
-}
+{ }
 
 QString TempCopyLocation::path() const
 {

@@ -13,12 +13,14 @@ constexpr int kUtf16BECodePage = 1201;
 constexpr int kWesternLatinCodePage = 1252;
 
 // Bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
+// clang-format off
 constexpr std::array<char16_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+// clang-format on
 
 char16_t charOfByte(unsigned char b)
 {
@@ -42,9 +44,12 @@ int byteOfChar(char16_t c)
 QStringConverter::Encoding qtEncoding(Encoding encoding)
 {
     switch (encoding) {
-    case Encoding::Utf16LE: return QStringConverter::Utf16LE;
-    case Encoding::Utf16BE: return QStringConverter::Utf16BE;
-    default: return QStringConverter::Utf8;
+    case Encoding::Utf16LE:
+        return QStringConverter::Utf16LE;
+    case Encoding::Utf16BE:
+        return QStringConverter::Utf16BE;
+    default:
+        return QStringConverter::Utf8;
     }
 }
 
@@ -58,9 +63,9 @@ bool isUnicode(Encoding encoding)
 
 QStringList EncodingNames()
 {
-    return {QStringLiteral("Default"), QStringLiteral("ANSI"),
-            QStringLiteral("UTF-8 (Default Unicode)"), QStringLiteral("UTF-16 (Little Endian)"),
-            QStringLiteral("UTF-16 (Big Endian)")};
+    return { QStringLiteral("Default"), QStringLiteral("ANSI"),
+        QStringLiteral("UTF-8 (Default Unicode)"), QStringLiteral("UTF-16 (Little Endian)"),
+        QStringLiteral("UTF-16 (Big Endian)") };
 }
 
 Encoding EncodingFromName(QStringView name)
@@ -81,38 +86,52 @@ QString EncodingName(Encoding encoding)
 {
     const QStringList names = EncodingNames();
     switch (encoding) {
-    case Encoding::Ansi: return names.at(1);
-    case Encoding::Utf8: return names.at(2);
-    case Encoding::Utf16LE: return names.at(3);
-    case Encoding::Utf16BE: return names.at(4);
-    default: return names.at(0);
+    case Encoding::Ansi:
+        return names.at(1);
+    case Encoding::Utf8:
+        return names.at(2);
+    case Encoding::Utf16LE:
+        return names.at(3);
+    case Encoding::Utf16BE:
+        return names.at(4);
+    default:
+        return names.at(0);
     }
 }
 
 int EncodingCodePage(Encoding encoding)
 {
     switch (encoding) {
-    case Encoding::Utf8: return kUtf8CodePage;
-    case Encoding::Utf16LE: return kUtf16LECodePage;
-    case Encoding::Utf16BE: return kUtf16BECodePage;
-    case Encoding::WesternLatin: return kWesternLatinCodePage;
-    default: return 0;
+    case Encoding::Utf8:
+        return kUtf8CodePage;
+    case Encoding::Utf16LE:
+        return kUtf16LECodePage;
+    case Encoding::Utf16BE:
+        return kUtf16BECodePage;
+    case Encoding::WesternLatin:
+        return kWesternLatinCodePage;
+    default:
+        return 0;
     }
 }
 
 QByteArray ByteOrderMark(Encoding encoding)
 {
     switch (encoding) {
-    case Encoding::Utf8: return QByteArrayLiteral("\xEF\xBB\xBF");
-    case Encoding::Utf16LE: return QByteArrayLiteral("\xFF\xFE");
-    case Encoding::Utf16BE: return QByteArrayLiteral("\xFE\xFF");
-    default: return {};
+    case Encoding::Utf8:
+        return QByteArrayLiteral("\xEF\xBB\xBF");
+    case Encoding::Utf16LE:
+        return QByteArrayLiteral("\xFF\xFE");
+    case Encoding::Utf16BE:
+        return QByteArrayLiteral("\xFE\xFF");
+    default:
+        return {};
     }
 }
 
 Encoding EncodingOfByteOrderMark(QByteArrayView bytes)
 {
-    for (Encoding e : {Encoding::Utf8, Encoding::Utf16LE, Encoding::Utf16BE}) {
+    for (Encoding e : { Encoding::Utf8, Encoding::Utf16LE, Encoding::Utf16BE }) {
         if (bytes.startsWith(ByteOrderMark(e)))
             return e;
     }
@@ -151,12 +170,11 @@ bool IsWindows1252Representable(QStringView text)
 DecodedText DecodeBytes(QByteArrayView bytes, Encoding encoding)
 {
     if (!isUnicode(encoding))
-        return {DecodeWindows1252(bytes), false};
+        return { DecodeWindows1252(bytes), false };
     // Stateless: a sequence cut off at the end is an error, not held back.
     // Our caller strips the byte order mark; a second one is text.
     QStringDecoder decoder(qtEncoding(encoding),
-                           QStringConverter::Flag::Stateless
-                               | QStringConverter::Flag::ConvertInitialBom);
+        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     DecodedText result;
     // Qt drops a lone last byte of UTF-16 without an error; it is data, so
     // it shows as a replacement character and the text is flagged.

@@ -1,8 +1,8 @@
 #include "form09_unicodewarning.h"
-#include "ui_form09_unicodewarning.h"
 
 #include "app/messagebox.h"
 #include "app/seams.h"
+#include "ui_form09_unicodewarning.h"
 
 TformUnicodeWarning::TformUnicodeWarning(QWidget *parent)
     : QDialog(parent)
@@ -11,7 +11,8 @@ TformUnicodeWarning::TformUnicodeWarning(QWidget *parent)
     ui->setupUi(this);
     ui->labelUnicodeWarning->hide();
     connect(ui->btnUnicode, &QPushButton::clicked, this, &TformUnicodeWarning::btnUnicodeClick);
-    connect(ui->btnSaveAnyway, &QPushButton::clicked, this, &TformUnicodeWarning::btnSaveAnywayClick);
+    connect(
+        ui->btnSaveAnyway, &QPushButton::clicked, this, &TformUnicodeWarning::btnSaveAnywayClick);
     connect(ui->btnCancel, &QPushButton::clicked, this, &TformUnicodeWarning::btnCancelClick);
 }
 
@@ -24,8 +25,8 @@ QString TformUnicodeWarning::WarningText(const QString &warning, Encoding encodi
     return warning + QStringLiteral(" (\"") + EncodingName(encoding) + QStringLiteral("\")");
 }
 
-int TformUnicodeWarning::ShowUnicodeWarning(Encoding encoding, const QWidget *mainWindow,
-                                            bool alwaysOnTop)
+int TformUnicodeWarning::ShowUnicodeWarning(
+    Encoding encoding, const QWidget *mainWindow, bool alwaysOnTop)
 {
     // Closing by the frame or by Esc rejects the dialog, which leaves Cancel.
     m_result = Cancel;

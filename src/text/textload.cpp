@@ -21,10 +21,11 @@ QString openFailure(const QString &path, const QString &reason = {})
 QString tooLarge(const QString &path, qint64 size, qint64 maxBytes)
 {
     const qint64 mb = 1024 * 1024;
-    return openFailure(path, QCoreApplication::translate("TextFiles",
-                                                         "The file is too large (%1 MB; at most %2 MB can be opened).")
-                                 .arg((size + mb - 1) / mb)
-                                 .arg(maxBytes / mb));
+    return openFailure(path,
+        QCoreApplication::translate(
+            "TextFiles", "The file is too large (%1 MB; at most %2 MB can be opened).")
+            .arg((size + mb - 1) / mb)
+            .arg(maxBytes / mb));
 }
 
 struct FileBytes
@@ -39,12 +40,12 @@ FileBytes readFile(QFile &file, const QString &shownPath, qint64 maxBytes)
 {
     const qint64 expected = file.size() - file.pos();
     if (expected > maxBytes)
-        return {{}, tooLarge(shownPath, expected, maxBytes)};
+        return { {}, tooLarge(shownPath, expected, maxBytes) };
     FileBytes result;
     result.bytes.resize(expected);
     const qint64 got = expected > 0 ? file.read(result.bytes.data(), expected) : 0;
     if (got < 0)
-        return {{}, openFailure(shownPath, file.errorString())};
+        return { {}, openFailure(shownPath, file.errorString()) };
     result.bytes.resize(got);
     while (!file.atEnd()) {
         const QByteArray block = file.read(kReadBlock);
@@ -52,10 +53,10 @@ FileBytes readFile(QFile &file, const QString &shownPath, qint64 maxBytes)
             break;
         result.bytes += block;
         if (result.bytes.size() > maxBytes)
-            return {{}, tooLarge(shownPath, result.bytes.size(), maxBytes)};
+            return { {}, tooLarge(shownPath, result.bytes.size(), maxBytes) };
     }
     if (file.error() != QFileDevice::NoError)
-        return {{}, openFailure(shownPath, file.errorString())};
+        return { {}, openFailure(shownPath, file.errorString()) };
     return result;
 }
 
@@ -78,7 +79,7 @@ Decoded decode(QByteArrayView bytes, Encoding wanted)
     const QByteArray bom = ByteOrderMark(use);
     const QByteArrayView body = bytes.startsWith(bom) ? bytes.sliced(bom.size()) : bytes;
     DecodedText decoded = DecodeBytes(body, use);
-    return {std::move(decoded.text), use, decoded.invalidBytes};
+    return { std::move(decoded.text), use, decoded.invalidBytes };
 }
 
 bool isSpecialFile(const QString &path)
@@ -141,7 +142,8 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
     result.repaired = detection.doubledCarriageReturn;
 
     Encoding chosen = request.chosen;
-    if (chosen == Encoding::None && detection.encoding == Encoding::None && request.westernLatinForNfo)
+    if (chosen == Encoding::None && detection.encoding == Encoding::None
+        && request.westernLatinForNfo)
         chosen = Encoding::WesternLatin;
     result.documentEncoding = chosen != Encoding::None ? chosen : detection.encoding;
     result.nulPath = chosen == Encoding::None && detection.nulFound;
@@ -171,11 +173,12 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
     }
 
     Decoded decoded = decode(file.bytes, chosen != Encoding::None ? chosen : detection.encoding);
-    if (decoded.invalidBytes && request.chosen == Encoding::None && decoded.used == Encoding::Utf8) {
+    if (decoded.invalidBytes && request.chosen == Encoding::None
+        && decoded.used == Encoding::Utf8) {
         // Detected UTF-8 that is not: every byte shown as one character of the
         // 8-bit code page saves back unchanged, where replacement characters
         // would lose the bytes.
-        decoded = {DecodeWindows1252(file.bytes), Encoding::Ansi, false};
+        decoded = { DecodeWindows1252(file.bytes), Encoding::Ansi, false };
         result.documentEncoding = Encoding::None;
     }
     result.text = ToCrLf(std::move(decoded.text));

@@ -17,7 +17,8 @@ QString saveFailure(const QString &path, const QString &reason)
 bool isReadOnly(const QFileInfo &info)
 {
     // The mode bits; the "user" ones say what we may do, which for root is all.
-    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    constexpr auto anyWrite
+        = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return !info.isWritable() || !(info.permissions() & anyWrite);
 }
 
@@ -33,7 +34,9 @@ QString WriteFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo info(path);
     if (info.exists() && (!info.isFile() || isReadOnly(info)))
-        return saveFailure(path, QCoreApplication::translate("TextFiles", "The file is read-only or not a regular file."));
+        return saveFailure(path,
+            QCoreApplication::translate(
+                "TextFiles", "The file is read-only or not a regular file."));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return saveFailure(path, file.errorString());
@@ -69,7 +72,8 @@ SaveResult SaveTextFile(const SaveRequest &request, QStringView text, const Unic
     }
 
     result.encoding = encoding;
-    result.error = WriteFileAtomically(request.path, EncodeForSave(text, encoding, request.loadEncoding));
+    result.error
+        = WriteFileAtomically(request.path, EncodeForSave(text, encoding, request.loadEncoding));
     if (!result.error.isEmpty())
         result.outcome = SaveOutcome::Failed;
     else

@@ -22,10 +22,10 @@ struct SaveRequest
 };
 
 enum class SaveOutcome {
-    Cancelled,           // the warning was cancelled; nothing written
+    Cancelled, // the warning was cancelled; nothing written
     Written,
     WrittenAfterWarning, // the warning was shown; the caller reloads the file
-    Failed,              // the file on disk is as it was; see error
+    Failed, // the file on disk is as it was; see error
 };
 
 // The answers of the Unicode warning.

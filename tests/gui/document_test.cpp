@@ -1,6 +1,5 @@
-#include "testseams.h"
-
 #include "app/form01_main.h"
+#include "testseams.h"
 #include "view/tmemopad.h"
 
 #include <QAction>
@@ -24,7 +23,10 @@ public:
         const auto it = values.find(key);
         return it == values.end() ? def : it->second;
     }
-    void writeStoredValue(const QString &key, const QString &value) override { values[key] = value; }
+    void writeStoredValue(const QString &key, const QString &value) override
+    {
+        values[key] = value;
+    }
     std::map<QString, QString> values;
 };
 
@@ -38,7 +40,7 @@ protected:
     std::unique_ptr<TformMain> start(const QStringList &arguments = {})
     {
         return std::make_unique<TformMain>(
-            StartupOptions{QCoreApplication::applicationFilePath(), arguments, &store});
+            StartupOptions { QCoreApplication::applicationFilePath(), arguments, &store });
     }
     QString write(const QString &name, const QByteArray &bytes)
     {
@@ -100,22 +102,22 @@ TEST_F(DocumentTest, AskToSaveAnswers)
     auto window = start();
     type(*window, QStringLiteral("text"));
 
-    fakes.messageAnswers = {2}; // Cancel keeps the window open
+    fakes.messageAnswers = { 2 }; // Cancel keeps the window open
     EXPECT_FALSE(window->close());
     ASSERT_EQ(fakes.messages.size(), 1u);
     EXPECT_EQ(fakes.messages[0].text, QStringLiteral("Save changes to text?"));
 
-    fakes.messageAnswers = {6}; // Yes, then cancelling the save dialog
+    fakes.messageAnswers = { 6 }; // Yes, then cancelling the save dialog
     EXPECT_FALSE(window->AskToSave());
 
     const QString path = dir.filePath(QStringLiteral("kept.txt"));
     saveAs(path, 0);
-    fakes.messageAnswers = {6}; // Yes, and the save completes
+    fakes.messageAnswers = { 6 }; // Yes, and the save completes
     EXPECT_TRUE(window->AskToSave());
     EXPECT_EQ(read(path), QByteArray("text"));
 
     type(*window, QStringLiteral("!"));
-    fakes.messageAnswers = {7}; // No discards
+    fakes.messageAnswers = { 7 }; // No discards
     window->NewDocument(true);
     EXPECT_EQ(window->memo()->text(), QString());
     EXPECT_EQ(window->fileName(), QStringLiteral("0"));
@@ -178,7 +180,8 @@ TEST_F(DocumentTest, UnicodeWarningAnswersReloadWhatWasWritten)
 TEST_F(DocumentTest, SaveAsWithAnotherEncodingReloadsTheFile)
 {
     auto window = start();
-    window->memo()->setText(QStringLiteral("h\ri")); // a lone CR shows whether the file was read back
+    window->memo()->setText(
+        QStringLiteral("h\ri")); // a lone CR shows whether the file was read back
     const QString path = dir.filePath(QStringLiteral("u.txt"));
     saveAs(path, 3); // UTF-16 (Little Endian), preselected was Default
     EXPECT_TRUE(window->SaveDocumentAs());
@@ -224,7 +227,7 @@ TEST_F(DocumentTest, LogFileGetsATimeStampAndIsModified)
     EXPECT_EQ(window->memo()->Caret(), window->memo()->TextLength());
 
     const QString lower = write(QStringLiteral("notlog.txt"), ".log\r\nentry");
-    fakes.messageAnswers = {7};
+    fakes.messageAnswers = { 7 };
     window->OpenFile(lower, QString(), true);
     EXPECT_EQ(window->memo()->text(), QStringLiteral(".log\r\nentry"));
 }
@@ -239,13 +242,15 @@ TEST_F(DocumentTest, NulFileSavedWithDefaultUsesTheRememberedLoadEncoding)
     EXPECT_EQ(window->memo()->text(), QStringLiteral("a b"));
     EXPECT_EQ(window->encoding(), Encoding::None);
     EXPECT_TRUE(window->SaveDocument());
-    EXPECT_EQ(read(binary), QByteArray("\xEF\xBB\xBF" "a b"));
+    EXPECT_EQ(read(binary),
+        QByteArray("\xEF\xBB\xBF"
+                   "a b"));
 }
 
 TEST_F(DocumentTest, CommandLineDropAndOpenDialogOpenTheirFile)
 {
     const QString path = write(QStringLiteral("cmd.nfo"), "from the command line");
-    auto window = start({path});
+    auto window = start({ path });
     EXPECT_EQ(window->fileName(), path);
     EXPECT_EQ(window->memo()->text(), QStringLiteral("from the command line"));
     EXPECT_TRUE(window->nfoFontActive());

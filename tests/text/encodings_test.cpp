@@ -4,7 +4,7 @@
 
 TEST(Encodings, NamesAndCodePages)
 {
-    for (Encoding e : {Encoding::Ansi, Encoding::Utf8, Encoding::Utf16LE, Encoding::Utf16BE})
+    for (Encoding e : { Encoding::Ansi, Encoding::Utf8, Encoding::Utf16LE, Encoding::Utf16BE })
         EXPECT_EQ(EncodingFromName(EncodingName(e)), e);
     EXPECT_EQ(EncodingFromName(u"utf-8 (default unicode)"), Encoding::None); // exact match only
     EXPECT_EQ(EncodingName(Encoding::WesternLatin), QStringLiteral("Default"));

@@ -1,6 +1,5 @@
-#include "text/form09_unicodewarning.h"
-
 #include "testseams.h"
+#include "text/form09_unicodewarning.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,7 +13,8 @@ class UnicodeWarning : public ::testing::Test
 {
 protected:
     // Shows the dialog as the real seam would, then lets act answer it.
-    int show(const std::function<void(QDialog *)> &act, Encoding encoding = Encoding::Ansi, bool onTop = false)
+    int show(const std::function<void(QDialog *)> &act, Encoding encoding = Encoding::Ansi,
+        bool onTop = false)
     {
         fakes.dialog = [&](QDialog *d) {
             shownText = d->findChild<QLabel *>(QStringLiteral("labelRef"))->text();
@@ -27,7 +27,8 @@ protected:
     }
     static std::function<void(QDialog *)> click(const char *name)
     {
-        return [name](QDialog *d) { d->findChild<QPushButton *>(QString::fromLatin1(name))->click(); };
+        return
+            [name](QDialog *d) { d->findChild<QPushButton *>(QString::fromLatin1(name))->click(); };
     }
     static void close(QDialog *d) { d->close(); }
 
@@ -46,17 +47,20 @@ TEST_F(UnicodeWarning, Answers)
     EXPECT_EQ(show(click("btnCancel")), TformUnicodeWarning::Cancel);
     // Esc and the frame mean Cancel, whatever the last answer was.
     show(click("btnSaveAnyway"));
-    EXPECT_EQ(show([](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); }), TformUnicodeWarning::Cancel);
+    EXPECT_EQ(
+        show([](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); }), TformUnicodeWarning::Cancel);
     show(click("btnSaveAnyway"));
     EXPECT_EQ(show(close), TformUnicodeWarning::Cancel);
-    EXPECT_EQ(show([](QDialog *d) { QTest::keyClick(d, Qt::Key_Return); }), TformUnicodeWarning::SaveAsUnicode);
+    EXPECT_EQ(show([](QDialog *d) { QTest::keyClick(d, Qt::Key_Return); }),
+        TformUnicodeWarning::SaveAsUnicode);
     EXPECT_EQ(fakes.beeps, 8);
 }
 
 TEST_F(UnicodeWarning, TextNamesTheEncodingInQuotes)
 {
-    const QString warning = QStringLiteral("The text contains characters that will be lost if saved "
-                                           "with the selected encoding.");
+    const QString warning
+        = QStringLiteral("The text contains characters that will be lost if saved "
+                         "with the selected encoding.");
     show(close, Encoding::Ansi);
     EXPECT_EQ(shownText, warning + QStringLiteral(" (\"ANSI\")"));
     show(close, Encoding::None);

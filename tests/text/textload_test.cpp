@@ -1,11 +1,9 @@
-#include "text/textload.h"
-
 #include "filehelpers.h"
+#include "text/textload.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 namespace {
@@ -19,13 +17,16 @@ protected:
     }
     LoadResult loadPath(const QString &path, Encoding chosen = Encoding::None, bool nfo = false)
     {
-        return LoadTextFile({path, chosen, nfo, kMaxTextFileBytes}, location);
+        return LoadTextFile({ path, chosen, nfo, kMaxTextFileBytes }, location);
     }
-    static QString openFailed(const QString &path) { return QStringLiteral("Could not open file: ") + path; }
+    static QString openFailed(const QString &path)
+    {
+        return QStringLiteral("Could not open file: ") + path;
+    }
 
     ScratchFolder scratch;
     ScratchFolder copies;
-    TempCopyLocation location{{copies.folder()}};
+    TempCopyLocation location { { copies.folder() } };
 };
 
 TEST_F(TextLoad, EveryLineBreakBecomesCrLfAndNoneIsAdded)
@@ -45,9 +46,9 @@ TEST_F(TextLoad, DoubledCarriageReturnsLoadRepairedAndTheCopyIsDeleted)
 TEST_F(TextLoad, AnotherRepairAtTheSameMomentDoesNotSwapTheCopies)
 {
     // Two windows share the copy's path; each must load its own file.
-    const LoadRequest first{scratch.write(QStringLiteral("a.nfo"), "first\r\r\n")};
+    const LoadRequest first { scratch.write(QStringLiteral("a.nfo"), "first\r\r\n") };
     const Detection firstDetection = DetectEncoding(first.path, true, location);
-    const LoadRequest second{scratch.write(QStringLiteral("b.nfo"), "second\r\r\n")};
+    const LoadRequest second { scratch.write(QStringLiteral("b.nfo"), "second\r\r\n") };
     const Detection secondDetection = DetectEncoding(second.path, true, location);
     EXPECT_EQ(LoadDetectedFile(first, firstDetection).text, QStringLiteral("first\r\n"));
     EXPECT_EQ(LoadDetectedFile(second, secondDetection).text, QStringLiteral("second\r\n"));
@@ -63,7 +64,11 @@ TEST_F(TextLoad, EncodingChosenDetectedOrNone)
     const LoadResult utf8 = load("\xEF\xBB\xBF\xC3\xA9");
     EXPECT_EQ(utf8.text, QStringLiteral("\u00E9")); // the mark is skipped
     EXPECT_EQ(utf8.loadEncoding, Encoding::Utf8);
-    EXPECT_EQ(load(QByteArray("\xFF\xFE" "A\0\n\0", 6)).text, QStringLiteral("A\r\n"));
+    EXPECT_EQ(load(QByteArray("\xFF\xFE"
+                              "A\0\n\0",
+                       6))
+                  .text,
+        QStringLiteral("A\r\n"));
 
     // A chosen encoding decides; a mark of another encoding is text.
     const LoadResult ansi = load("\xEF\xBB\xBFx", Encoding::Ansi);
@@ -97,8 +102,8 @@ TEST_F(TextLoad, NulBytesShowOneCharacterPerByteFromTheFileItself)
 TEST_F(TextLoad, BrokenDetectedUtf8KeepsEveryByte)
 {
     // After a mark, and beyond the sample that looked like UTF-8.
-    for (const QByteArray &bytes : {QByteArray("\xEF\xBB\xBFok \xE9 \xC3\xA9"),
-                                    "\xC3\xA9" + QByteArray(2000, 'a') + "\x93q\x94"}) {
+    for (const QByteArray &bytes : { QByteArray("\xEF\xBB\xBFok \xE9 \xC3\xA9"),
+             "\xC3\xA9" + QByteArray(2000, 'a') + "\x93q\x94" }) {
         const LoadResult r = load(bytes);
         EXPECT_EQ(r.documentEncoding, Encoding::None);
         EXPECT_EQ(EncodeText(r.text, *r.loadEncoding), bytes);
@@ -107,7 +112,9 @@ TEST_F(TextLoad, BrokenDetectedUtf8KeepsEveryByte)
 
 TEST_F(TextLoad, OddLengthUtf16IsFlagged)
 {
-    const LoadResult r = load(QByteArray("\xFF\xFE" "A\0B", 5));
+    const LoadResult r = load(QByteArray("\xFF\xFE"
+                                         "A\0B",
+        5));
     EXPECT_TRUE(r.invalidBytes);
     EXPECT_EQ(r.text, QStringLiteral("A\uFFFD"));
 }
@@ -130,7 +137,7 @@ TEST_F(TextLoad, UnopenableFilesFailBeforeTheEditorIsTouched)
 
 TEST_F(TextLoad, FileVanishingAfterDetectionFailsAsOpened)
 {
-    const LoadRequest request{scratch.write(QStringLiteral("gone.txt"), "text")};
+    const LoadRequest request { scratch.write(QStringLiteral("gone.txt"), "text") };
     const Detection detection = DetectEncoding(request.path, true, location);
     QFile::remove(request.path);
     const LoadResult r = LoadDetectedFile(request, detection);

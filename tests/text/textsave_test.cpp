@@ -1,13 +1,11 @@
+#include "filehelpers.h"
 #include "text/textload.h"
 #include "text/textsave.h"
-
-#include "filehelpers.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace {
@@ -33,8 +31,8 @@ class SaveBytes : public ::testing::TestWithParam<EncodingCase>
 TEST_P(SaveBytes, ExactBytesOnDisk)
 {
     ScratchFolder scratch;
-    const SaveRequest request{scratch.path(QStringLiteral("out.txt")), GetParam().encoding,
-                              GetParam().loadEncoding, false};
+    const SaveRequest request { scratch.path(QStringLiteral("out.txt")), GetParam().encoding,
+        GetParam().loadEncoding, false };
     const SaveResult r = SaveTextFile(request, u"a\u00E9\r\n\u20AC", [](Encoding) {
         ADD_FAILURE() << "no warning expected";
         return UnicodeWarningAnswer::Cancel;
@@ -45,25 +43,29 @@ TEST_P(SaveBytes, ExactBytesOnDisk)
 
 const QByteArray utf16be("\xFE\xFF\0a\0\xE9\0\r\0\n\x20\xAC", 12);
 
-INSTANTIATE_TEST_SUITE_P(
-    TextSave, SaveBytes,
-    ::testing::Values(
-        EncodingCase{"utf8", Encoding::Utf8, Encoding::None, "\xEF\xBB\xBF" "a\xC3\xA9\r\n\xE2\x82\xAC"},
-        EncodingCase{"utf16le", Encoding::Utf16LE, Encoding::None,
-                     QByteArray("\xFF\xFE" "a\0\xE9\0\r\0\n\0\xAC\x20", 12)},
-        EncodingCase{"utf16be", Encoding::Utf16BE, Encoding::None, utf16be},
-        EncodingCase{"ansi", Encoding::Ansi, Encoding::Utf8, "a\xE9\r\n\x80"},
-        EncodingCase{"western_latin", Encoding::WesternLatin, Encoding::None, "a\xE9\r\n\x80"},
-        EncodingCase{"none_in_remembered_utf16be", Encoding::None, Encoding::Utf16BE, utf16be},
-        EncodingCase{"none_with_nothing_remembered", Encoding::None, Encoding::None, "a\xE9\r\n\x80"}),
+INSTANTIATE_TEST_SUITE_P(TextSave, SaveBytes,
+    ::testing::Values(EncodingCase { "utf8", Encoding::Utf8, Encoding::None,
+                          "\xEF\xBB\xBF"
+                          "a\xC3\xA9\r\n\xE2\x82\xAC" },
+        EncodingCase { "utf16le", Encoding::Utf16LE, Encoding::None,
+            QByteArray("\xFF\xFE"
+                       "a\0\xE9\0\r\0\n\0\xAC\x20",
+                12) },
+        EncodingCase { "utf16be", Encoding::Utf16BE, Encoding::None, utf16be },
+        EncodingCase { "ansi", Encoding::Ansi, Encoding::Utf8, "a\xE9\r\n\x80" },
+        EncodingCase { "western_latin", Encoding::WesternLatin, Encoding::None, "a\xE9\r\n\x80" },
+        EncodingCase { "none_in_remembered_utf16be", Encoding::None, Encoding::Utf16BE, utf16be },
+        EncodingCase {
+            "none_with_nothing_remembered", Encoding::None, Encoding::None, "a\xE9\r\n\x80" }),
     [](const auto &info) { return std::string(info.param.name); });
 
 class TextSave : public ::testing::Test
 {
 protected:
-    SaveResult save(const QString &text, Encoding encoding, UnicodeWarningAnswer answer = UnicodeWarningAnswer::Cancel)
+    SaveResult save(const QString &text, Encoding encoding,
+        UnicodeWarningAnswer answer = UnicodeWarningAnswer::Cancel)
     {
-        return SaveTextFile({path, encoding, Encoding::None, false}, text, [&](Encoding e) {
+        return SaveTextFile({ path, encoding, Encoding::None, false }, text, [&](Encoding e) {
             asked.push_back(e);
             return answer;
         });
@@ -91,16 +93,18 @@ TEST_F(TextSave, WarningAnswers)
     EXPECT_EQ(asked, (std::vector<Encoding>(3, Encoding::Ansi)));
 
     // Letters of the code page need no warning.
-    EXPECT_EQ(save(QStringLiteral("\u00C4\u00DF \u20AC"), Encoding::Ansi).outcome, SaveOutcome::Written);
+    EXPECT_EQ(
+        save(QStringLiteral("\u00C4\u00DF \u20AC"), Encoding::Ansi).outcome, SaveOutcome::Written);
     EXPECT_EQ(asked.size(), 3u);
 }
 
 TEST_F(TextSave, FailedSavesLeaveEverythingAsItWas)
 {
     const QString missing = scratch.path(QStringLiteral("no/such/out.txt"));
-    const SaveResult r = SaveTextFile({missing, Encoding::Ansi, Encoding::None, false}, u"x", {});
+    const SaveResult r = SaveTextFile({ missing, Encoding::Ansi, Encoding::None, false }, u"x", {});
     EXPECT_EQ(r.outcome, SaveOutcome::Failed);
-    EXPECT_TRUE(r.error.startsWith(QStringLiteral("Could not save file: ") + missing)) << qPrintable(r.error);
+    EXPECT_TRUE(r.error.startsWith(QStringLiteral("Could not save file: ") + missing))
+        << qPrintable(r.error);
     EXPECT_FALSE(QDir(scratch.path(QStringLiteral("no"))).exists());
 
     // Read-only is refused even for root, who could rename over it.
@@ -109,7 +113,8 @@ TEST_F(TextSave, FailedSavesLeaveEverythingAsItWas)
     EXPECT_EQ(save(QStringLiteral("new"), Encoding::Ansi).outcome, SaveOutcome::Failed);
     EXPECT_EQ(ScratchFolder::read(path), QByteArray("original"));
     EXPECT_EQ(modeOf(path), readOnly);
-    EXPECT_EQ(QDir(scratch.folder()).entryList(QDir::Files), QStringList{QStringLiteral("out.nfo")});
+    EXPECT_EQ(
+        QDir(scratch.folder()).entryList(QDir::Files), QStringList { QStringLiteral("out.nfo") });
 }
 
 TEST_F(TextSave, ReplacingKeepsTheFilePermissions)
@@ -131,12 +136,12 @@ TEST(TextRoundTrip, EveryByteOfTheEightBitCodePageSurvivesLoadAndSave)
             all += char(b);
     }
     all += "\r\n";
-    TempCopyLocation location({scratch.folder()});
+    TempCopyLocation location({ scratch.folder() });
     const QString path = scratch.write(QStringLiteral("all.txt"), all);
-    const LoadResult loaded = LoadTextFile({path}, location);
+    const LoadResult loaded = LoadTextFile({ path }, location);
     ASSERT_TRUE(loaded.ok);
-    const SaveResult saved = SaveTextFile({path, loaded.documentEncoding, *loaded.loadEncoding, false},
-                                          loaded.text, {});
+    const SaveResult saved = SaveTextFile(
+        { path, loaded.documentEncoding, *loaded.loadEncoding, false }, loaded.text, {});
     EXPECT_EQ(saved.outcome, SaveOutcome::Written);
     EXPECT_EQ(ScratchFolder::read(path), all);
 }
