@@ -91,39 +91,40 @@ bool isSpecialFile(const QString &path)
 
 } // namespace
 
-QString ToCrLf(QString source)
+QString ToCrLf(QString text)
 {
-    const QStringView text = source;
+    const char16_t *begin = reinterpret_cast<const char16_t *>(text.constData());
+    const char16_t *end = begin + text.size();
     qsizetype lone = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'\n')
+    for (const char16_t *p = begin; p < end; ++p) {
+        if (*p == u'\n')
             ++lone;
-        else if (c == u'\r') {
-            if (i + 1 < n && text[i + 1] == u'\n')
-                ++i;
-            else
-                ++lone;
-        }
+        else if (*p == u'\r' && (p + 1 == end || p[1] != u'\n'))
+            ++lone;
+        else if (*p == u'\r')
+            ++p;
     }
     if (lone == 0)
-        return source;
+        return text;
 
-    QString out(n + lone, Qt::Uninitialized);
-    QChar *o = out.data();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            *o++ = u'\r';
-            *o++ = u'\n';
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
+    // Grown in place and filled from the back: a big text is not copied
+    // into a second buffer.
+    const qsizetype n = text.size();
+    text.resize(n + lone);
+    char16_t *d = reinterpret_cast<char16_t *>(text.data());
+    qsizetype w = n + lone;
+    for (qsizetype r = n; r-- > 0 && w > r + 1;) {
+        const char16_t c = d[r];
+        if (c == u'\n' || c == u'\r') {
+            d[--w] = u'\n';
+            d[--w] = u'\r';
+            if (c == u'\n' && r > 0 && d[r - 1] == u'\r')
+                --r;
         } else {
-            *o++ = c;
+            d[--w] = c;
         }
     }
-    return out;
+    return text;
 }
 
 QString ReadBytesAsText(QByteArrayView bytes)

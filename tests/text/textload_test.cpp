@@ -33,6 +33,7 @@ TEST_F(TextLoad, EveryLineBreakBecomesCrLfAndNoneIsAdded)
 {
     EXPECT_EQ(load("a\nb\rc\r\nd").text, QStringLiteral("a\r\nb\r\nc\r\nd"));
     EXPECT_EQ(load("\r").text, QStringLiteral("\r\n"));
+    EXPECT_EQ(ToCrLf(QStringLiteral("\n\r\r\nx\r\ny\r")), QStringLiteral("\r\n\r\n\r\nx\r\ny\r\n"));
 }
 
 TEST_F(TextLoad, DoubledCarriageReturnsLoadRepairedAndTheCopyIsDeleted)
