@@ -119,6 +119,11 @@ QString lockFilePathFor(const QString &path)
 
 bool acquireLock(QLockFile &lock, QString &error)
 {
+    // Waiting cannot help when the folder is missing.
+    if (!QFileInfo(QFileInfo(lock.fileName()).absolutePath()).isDir()) {
+        error = qt_error_string(ENOENT);
+        return false;
+    }
     if (lock.tryLock(10000))
         return true;
     error = lock.error() == QLockFile::PermissionError ? qt_error_string(EACCES)
