@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QStandardPaths>
 
@@ -32,6 +33,7 @@ struct RegKey
 {
     QString path; // full path beginning with the root's name
     std::vector<RegValue> values;
+    QHash<QString, qsizetype> positions; // case-folded value name -> index in values
 };
 
 // The file as read. damaged means rewriting it would lose something, so the
@@ -148,11 +150,8 @@ auto findKey(File &file, const QString &path) -> decltype(&file.keys.front())
 template<typename Key>
 auto findValue(Key &key, const QString &name) -> decltype(&key.values.front())
 {
-    for (auto &value : key.values) {
-        if (sameName(value.name, name))
-            return &value;
-    }
-    return nullptr;
+    const auto it = key.positions.constFind(name.toCaseFolded());
+    return it == key.positions.cend() ? nullptr : &key.values[*it];
 }
 
 void setValue(RegKey &key, const RegValue &value)
@@ -161,8 +160,20 @@ void setValue(RegKey &key, const RegValue &value)
         existing->data = value.data;
         existing->isString = value.isString;
     } else {
+        key.positions.insert(value.name.toCaseFolded(), qsizetype(key.values.size()));
         key.values.push_back(value);
     }
+}
+
+void removeValue(RegKey &key, const QString &name)
+{
+    const auto it = key.positions.constFind(name.toCaseFolded());
+    if (it == key.positions.cend())
+        return;
+    key.values.erase(key.values.begin() + *it);
+    key.positions.clear();
+    for (qsizetype i = 0; i < qsizetype(key.values.size()); ++i)
+        key.positions.insert(key.values[i].name.toCaseFolded(), i);
 }
 
 // The key and any missing parents are created; the roots themselves are not stored.
@@ -173,7 +184,7 @@ RegKey &ensureKey(RegFile &file, const QString &path)
     const QString parent = path.left(path.lastIndexOf(QLatin1Char('\\')));
     if (parent.contains(QLatin1Char('\\')))
         ensureKey(file, parent);
-    file.keys.push_back(RegKey{path, {}});
+    file.keys.push_back(RegKey{path, {}, {}});
     return file.keys.back();
 }
 
@@ -430,10 +441,8 @@ bool RegistryStore::deleteRegistryValue(const QString &keyPath, const QString &v
             RegKey *key = findKey(file, path);
             if (!key)
                 continue;
-            const auto removed = std::remove_if(key->values.begin(), key->values.end(),
-                                                [&](const RegValue &v) { return sameName(v.name, valueName); });
-            changed = changed || removed != key->values.end();
-            key->values.erase(removed, key->values.end());
+            changed = changed || findValue(*key, valueName);
+            removeValue(*key, valueName);
         }
         return true;
     });
