@@ -74,19 +74,23 @@ bool parseQuoted(QStringView line, qsizetype &pos, QString &out)
     if (pos >= line.size() || line.at(pos) != QLatin1Char('"'))
         return false;
     out.clear();
-    for (++pos; pos < line.size(); ++pos) {
-        const QChar c = line.at(pos);
-        if (c == QLatin1Char('"')) {
+    ++pos;
+    while (pos < line.size()) {
+        // Copy plain runs in one go; only escapes need a look at each character.
+        qsizetype stop = pos;
+        while (stop < line.size() && line.at(stop) != QLatin1Char('"') && line.at(stop) != QLatin1Char('\\'))
+            ++stop;
+        out += line.sliced(pos, stop - pos);
+        pos = stop;
+        if (pos == line.size())
+            return false;
+        if (line.at(pos) == QLatin1Char('"')) {
             ++pos;
             return true;
         }
-        if (c != QLatin1Char('\\')) {
-            out += c;
-            continue;
-        }
         if (++pos == line.size())
             return false;
-        const QChar e = line.at(pos);
+        const QChar e = line.at(pos++);
         if (e == QLatin1Char('n'))
             out += QLatin1Char('\n');
         else if (e == QLatin1Char('r'))
@@ -274,11 +278,8 @@ QString formatRegistryText(RegFile file)
 
 // ---- the file on disk ---------------------------------------------------------
 
-RegFile loadFile(const QString &path)
+RegFile parseBytes(ReadResult result, const QByteArray &bytes)
 {
-    QByteArray bytes;
-    QString error;
-    const ReadResult result = readWholeFile(path, bytes, error);
     if (result == ReadResult::Missing)
         return {};
     if (result == ReadResult::Failed) {
@@ -290,6 +291,14 @@ RegFile loadFile(const QString &path)
     RegFile file = parseRegistryText(decoded.text);
     file.damaged = file.damaged || !decoded.clean;
     return file;
+}
+
+RegFile loadFile(const QString &path)
+{
+    QByteArray bytes;
+    QString error;
+    const ReadResult result = readWholeFile(path, bytes, error);
+    return parseBytes(result, bytes);
 }
 
 // The unreadable file moves to a name of its own before it is written over.
@@ -368,9 +377,32 @@ const RegValue *lookUp(const RegFile &file, const QString &keyPath, const QStrin
 
 } // namespace
 
-RegistryStore::RegistryStore(QString filePath)
-    : m_filePath(std::move(filePath))
+// The last file read, so that reading the same bytes again skips the parsing.
+struct RegistryStore::Cache
 {
+    ReadResult result = ReadResult::Missing;
+    QByteArray bytes;
+    RegFile file;
+};
+
+RegistryStore::RegistryStore(QString filePath)
+    : m_filePath(std::move(filePath)), m_cache(std::make_unique<Cache>())
+{
+}
+
+RegistryStore::~RegistryStore() = default;
+
+const RegistryStore::Cache &RegistryStore::readCurrent() const
+{
+    QByteArray bytes;
+    QString error;
+    const ReadResult result = readWholeFile(m_filePath, bytes, error);
+    if (result != m_cache->result || bytes != m_cache->bytes) {
+        m_cache->file = parseBytes(result, bytes);
+        m_cache->result = result;
+        m_cache->bytes = std::move(bytes);
+    }
+    return *m_cache;
 }
 
 QString RegistryStore::standardFilePath()
@@ -395,8 +427,7 @@ bool RegistryStore::writeRegistryString(const QString &valueName, const QString 
 bool RegistryStore::readRegistryString(const QString &keyPath, const QString &valueName,
                                        RegistryRoot root, QString &out) const
 {
-    const RegFile file = loadFile(m_filePath);
-    const RegValue *value = lookUp(file, keyPath, valueName, root);
+    const RegValue *value = lookUp(readCurrent().file, keyPath, valueName, root);
     if (!value || !value->isString)
         return false;
     out = value->data;
@@ -406,8 +437,7 @@ bool RegistryStore::readRegistryString(const QString &keyPath, const QString &va
 bool RegistryStore::registryValueMatches(const QString &keyPath, const QString &valueName,
                                          RegistryRoot root, const QString &expected) const
 {
-    const RegFile file = loadFile(m_filePath);
-    const RegValue *value = lookUp(file, keyPath, valueName, root);
+    const RegValue *value = lookUp(readCurrent().file, keyPath, valueName, root);
     if (!value)
         return false;
     if (expected == QLatin1String("0"))

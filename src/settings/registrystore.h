@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 // The three roots the program uses. Classes is the merged view of the
 // current user's and the machine's Software\Classes keys.
@@ -16,6 +17,7 @@ class RegistryStore
 {
 public:
     explicit RegistryStore(QString filePath = standardFilePath());
+    ~RegistryStore();
 
     // $XDG_DATA_HOME/orvane/registry.reg.
     static QString standardFilePath();
@@ -38,10 +40,14 @@ public:
     bool deleteRegistryValue(const QString &keyPath, const QString &valueName, RegistryRoot root);
 
 private:
+    struct Cache;
+    // Rereads the file; parses it again only when its bytes changed.
+    const Cache &readCurrent() const;
     bool writeDenied() const { return m_writeDenied && m_writeDenied(); }
 
     QString m_filePath;
     std::function<bool()> m_writeDenied;
+    std::unique_ptr<Cache> m_cache;
 };
 
 // The text telling the user a registry change failed.
