@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class SettingsStorage;
+
 namespace Ui {
 class TformMain;
 }
@@ -18,6 +20,8 @@ struct StartupOptions
     QString exePath;         // the running program file
     QStringList arguments;   // the command line without the program name
     SettingsStore *store = nullptr; // where settings live; none keeps nothing
+    // Registry or INI file, chosen at start; when set it is the store too.
+    SettingsStorage *storage = nullptr;
 };
 
 // The main window: the editor above the status bar, and all document state.
@@ -34,6 +38,8 @@ public:
     const QString &exeFolder() const { return m_exeFolder; }
     const QString &fileName() const { return m_fileName; }
     class TMemoPad *memo() const;
+    // The registry or INI storage, or none when started with a plain store.
+    SettingsStorage *storage() const { return m_storage; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -51,6 +57,10 @@ private:
     void ApplyWordDetection();
     void ProcessCommandLine(const QStringList &arguments);
 
+    // Settings storage (form01_main_storage.cpp).
+    void ChooseStorage();
+    void RunStorageSetup();
+
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
@@ -66,6 +76,7 @@ private:
 
     std::unique_ptr<Ui::TformMain> ui;
     std::unique_ptr<SettingsStore> m_ownStore;
+    SettingsStorage *m_storage = nullptr;
     SettingsTable m_settings;
 
     QString m_exePath;
