@@ -23,8 +23,6 @@ public:
     void setValue(const QString &section, const QString &key, const QString &value);
     void removeKey(const QString &section, const QString &key);
 
-    TextEncoding encoding() const { return m_encoding; }
-
 private:
     // Index of the section's header line, or -1.
     qsizetype findSection(const QString &section) const;

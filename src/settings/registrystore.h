@@ -21,7 +21,6 @@ public:
 
     // $XDG_DATA_HOME/orvane/registry.reg.
     static QString standardFilePath();
-    const QString &filePath() const { return m_filePath; }
 
     // Asked before every change; true refuses it (the noRegistryWrite setting).
     void setWriteDenied(std::function<bool()> denied) { m_writeDenied = std::move(denied); }

@@ -19,6 +19,18 @@ QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes, bo
     return text;
 }
 
+// Latin1 falls back to UTF-16 LE when the text has characters 8 bits cannot hold.
+TextEncoding encodingFor(const QString &text, TextEncoding wanted)
+{
+    if (wanted != TextEncoding::Latin1)
+        return wanted;
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF)
+            return TextEncoding::Utf16Le;
+    }
+    return wanted;
+}
+
 } // namespace
 
 DecodedText decodeText(const QByteArray &bytes)
@@ -49,17 +61,6 @@ DecodedText decodeText(const QByteArray &bytes)
         }
     }
     return result;
-}
-
-TextEncoding encodingFor(const QString &text, TextEncoding wanted)
-{
-    if (wanted != TextEncoding::Latin1)
-        return wanted;
-    for (const QChar c : text) {
-        if (c.unicode() > 0xFF)
-            return TextEncoding::Utf16Le;
-    }
-    return wanted;
 }
 
 QByteArray encodeText(const QString &text, TextEncoding encoding)

@@ -22,8 +22,6 @@ DecodedText decodeText(const QByteArray &bytes);
 // Latin1 text holding characters above U+00FF goes out as UTF-16 LE so that
 // nothing turns into question marks.
 QByteArray encodeText(const QString &text, TextEncoding encoding);
-// The encoding encodeText will really use for text.
-TextEncoding encodingFor(const QString &text, TextEncoding wanted);
 
 enum class ReadResult { Read, Missing, Failed };
 

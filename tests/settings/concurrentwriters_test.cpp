@@ -6,61 +6,48 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int writesEach = 500;
 
-// Two writer processes at once, each with keys of its own; every key must survive.
-void runTwoWriters(const QString &mode, const QString &path)
+// Two writer processes at once, each with keys of its own; returns how many keys survived.
+int writeFromTwoProcesses(const QString &mode, const QString &path,
+                          const std::function<QString(const QString &)> &read)
 {
-    std::unique_ptr<QProcess> writers[2];
-    const QString prefixes[2] = {QStringLiteral("a"), QStringLiteral("b")};
-    for (int i = 0; i < 2; ++i) {
-        writers[i] = std::make_unique<QProcess>();
-        writers[i]->start(QStringLiteral(STORAGE_WRITER),
-                          {mode, path, prefixes[i], QString::number(writesEach)});
+    QProcess writers[2];
+    for (int i = 0; i < 2; ++i)
+        writers[i].start(QStringLiteral(STORAGE_WRITER), {mode, path, u"ab"_s.mid(i, 1), QString::number(writesEach)});
+    for (QProcess &writer : writers) {
+        EXPECT_TRUE(writer.waitForFinished(100000));
+        EXPECT_EQ(writer.exitCode(), 0);
     }
-    for (auto &writer : writers) {
-        ASSERT_TRUE(writer->waitForFinished(100000));
-        EXPECT_EQ(writer->exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(writer->exitCode(), 0);
+    int found = 0;
+    for (const QString &prefix : {u"a"_s, u"b"_s}) {
+        for (int i = 0; i < writesEach; ++i)
+            found += read(prefix + QString::number(i)) == prefix + QString::number(i);
     }
+    return found;
 }
 
-TEST(ConcurrentWriters, TwoProcessesWritingOneIniFileLoseNothing)
+TEST(ConcurrentWriters, TwoProcessesLoseNothingInOneIniFileOrRegistryStore)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("settings.ini"));
-    runTwoWriters(QStringLiteral("ini"), path);
-    int found = 0;
-    for (const char *prefix : {"a", "b"}) {
-        for (int i = 0; i < writesEach; ++i) {
-            const QString key = QString::fromLatin1(prefix) + QString::number(i);
-            found += readIniValue(path, QStringLiteral("Settings"), key) == key;
-        }
-    }
-    EXPECT_EQ(found, 2 * writesEach);
-}
+    const QString ini = dir.filePath(u"settings.ini"_s);
+    EXPECT_EQ(writeFromTwoProcesses(u"ini"_s, ini, [&](const QString &key) {
+                  return readIniValue(ini, u"Settings"_s, key).value_or(QString());
+              }),
+              2 * writesEach);
 
-TEST(ConcurrentWriters, TwoProcessesWritingOneRegistryStoreLoseNothing)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("orvane/registry.reg"));
-    runTwoWriters(QStringLiteral("reg"), path);
-    const RegistryStore store(path);
-    int found = 0;
-    for (const char *prefix : {"a", "b"}) {
-        for (int i = 0; i < writesEach; ++i) {
-            const QString key = QString::fromLatin1(prefix) + QString::number(i);
-            QString value;
-            found += store.readRegistryString(QStringLiteral("\\Software\\Orvane"), key,
-                                              RegistryRoot::CurrentUser, value)
-                && value == key;
-        }
-    }
-    EXPECT_EQ(found, 2 * writesEach);
+    const QString reg = dir.filePath(u"orvane/registry.reg"_s);
+    const RegistryStore store(reg);
+    EXPECT_EQ(writeFromTwoProcesses(u"reg"_s, reg, [&](const QString &key) {
+                  QString value;
+                  store.readRegistryString(u"\\Software\\Orvane"_s, key, RegistryRoot::CurrentUser, value);
+                  return value;
+              }),
+              2 * writesEach);
 }
 
 } // namespace
