@@ -207,8 +207,7 @@ RegFile parseRegistryText(const QString &text)
 {
     RegFile file;
     const QStringList lines = text.split(QLatin1Char('\n'));
-    RegKey *current = nullptr;
-    bool skipping = false; // values of a key that could not be read
+    RegKey *current = nullptr; // none below a key that could not be read
     bool headerSeen = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString line = takeLogicalLine(lines, i);
@@ -222,9 +221,8 @@ RegFile parseRegistryText(const QString &text)
         }
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             const QString path = keyFromHeader(QStringView(line).sliced(1, line.size() - 2));
-            skipping = path.isEmpty();
-            file.damaged = file.damaged || skipping;
-            current = skipping ? nullptr : &ensureKey(file, path);
+            file.damaged = file.damaged || path.isEmpty();
+            current = path.isEmpty() ? nullptr : &ensureKey(file, path);
             continue;
         }
         RegValue value;
