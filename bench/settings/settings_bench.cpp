@@ -24,10 +24,10 @@ struct FilledStorage
     }
 
     QTemporaryDir dir;
-    SettingsStorage storage{StoragePaths{dir.filePath(QStringLiteral("prog")),
-                                         dir.filePath(QStringLiteral("config")),
-                                         dir.filePath(QStringLiteral("data/registry.reg"))}};
-    SettingsTable table{&storage};
+    SettingsStorage storage { StoragePaths { dir.filePath(QStringLiteral("prog")),
+        dir.filePath(QStringLiteral("config")),
+        dir.filePath(QStringLiteral("data/registry.reg")) } };
+    SettingsTable table { &storage };
     bool ready = (storage.attach(&table), table.createDefaultSettings(), true);
 };
 
@@ -43,8 +43,14 @@ void loadAll(benchmark::State &state, bool ini)
         filled.table.loadAllSettings();
 }
 
-void LoadAllFromIni(benchmark::State &state) { loadAll(state, true); }
-void LoadAllFromRegistry(benchmark::State &state) { loadAll(state, false); }
+void LoadAllFromIni(benchmark::State &state)
+{
+    loadAll(state, true);
+}
+void LoadAllFromRegistry(benchmark::State &state)
+{
+    loadAll(state, false);
+}
 
 } // namespace
 

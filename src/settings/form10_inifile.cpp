@@ -1,12 +1,14 @@
 #include "form10_inifile.h"
-#include "ui_form10_inifile.h"
 
-#include "settingsstorage.h"
 #include "app/messagebox.h"
 #include "app/seams.h"
+#include "settingsstorage.h"
+#include "ui_form10_inifile.h"
 
 TformIniFileLocation::TformIniFileLocation(SettingsStorage &storage, QWidget *parent)
-    : QDialog(parent, Qt::Tool), ui(std::make_unique<Ui::TformIniFileLocation>()), m_storage(storage)
+    : QDialog(parent, Qt::Tool)
+    , ui(std::make_unique<Ui::TformIniFileLocation>())
+    , m_storage(storage)
 {
     ui->setupUi(this);
     connect(ui->btnOK, &QPushButton::clicked, this, &TformIniFileLocation::btnOKClick);

@@ -47,8 +47,7 @@ QString singleLine(QString value)
 }
 
 // Read-modify-write of the file under its lock.
-template<typename Change>
-IniResult changeIniFile(const QString &path, Change change)
+template <typename Change> IniResult changeIniFile(const QString &path, Change change)
 {
     IniResult result;
     QLockFile lock(lockFilePathFor(path));
@@ -191,8 +190,8 @@ IniResult checkIniReadable(const QString &path)
     return result;
 }
 
-IniResult writeIniValue(const QString &path, const QString &section, const QString &key,
-                        const QString &value)
+IniResult writeIniValue(
+    const QString &path, const QString &section, const QString &key, const QString &value)
 {
     return changeIniFile(path, [&](IniDocument &document, QString &error) {
         document.setValue(section, key, value);
@@ -200,8 +199,8 @@ IniResult writeIniValue(const QString &path, const QString &section, const QStri
     });
 }
 
-IniResult writeAndRemoveIniKey(const QString &path, const QString &section, const QString &key,
-                               const QString &value)
+IniResult writeAndRemoveIniKey(
+    const QString &path, const QString &section, const QString &key, const QString &value)
 {
     return changeIniFile(path, [&](IniDocument &document, QString &error) {
         document.setValue(section, key, value);

@@ -42,13 +42,14 @@ struct IniResult
 };
 
 // The value of key in section; nullopt when the file or key is missing or unreadable.
-std::optional<QString> readIniValue(const QString &path, const QString &section, const QString &key);
+std::optional<QString> readIniValue(
+    const QString &path, const QString &section, const QString &key);
 // Whether the file can be opened and parsed.
 IniResult checkIniReadable(const QString &path);
 // Each call reads the file afresh, changes one key and writes it all back under a
 // lock, so writers in other processes lose nothing. A read-only file is refused.
-IniResult writeIniValue(const QString &path, const QString &section, const QString &key,
-                        const QString &value);
+IniResult writeIniValue(
+    const QString &path, const QString &section, const QString &key, const QString &value);
 // Writes the key and removes it again: proves the file can be written.
-IniResult writeAndRemoveIniKey(const QString &path, const QString &section, const QString &key,
-                               const QString &value);
+IniResult writeAndRemoveIniKey(
+    const QString &path, const QString &section, const QString &key, const QString &value);

@@ -1,7 +1,7 @@
 #include "registrystore.h"
 
-#include "textfileio.h"
 #include "l10n/messages.h"
+#include "textfileio.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -25,7 +25,7 @@ const QString fileHeader = QStringLiteral("Windows Registry Editor Version 5.00"
 struct RegValue
 {
     QString name;
-    QString data;          // the text of a string value, the raw text of any other
+    QString data; // the text of a string value, the raw text of any other
     bool isString = true;
 };
 
@@ -78,7 +78,8 @@ bool parseQuoted(QStringView line, qsizetype &pos, QString &out)
     while (pos < line.size()) {
         // Copy plain runs in one go; only escapes need a look at each character.
         qsizetype stop = pos;
-        while (stop < line.size() && line.at(stop) != QLatin1Char('"') && line.at(stop) != QLatin1Char('\\'))
+        while (stop < line.size() && line.at(stop) != QLatin1Char('"')
+            && line.at(stop) != QLatin1Char('\\'))
             ++stop;
         out += line.sliced(pos, stop - pos);
         pos = stop;
@@ -141,7 +142,7 @@ QString keyFromHeader(QStringView inner)
 }
 
 // Works for const and non-const files alike.
-template<typename File>
+template <typename File>
 auto findKey(File &file, const QString &path) -> decltype(&file.keys.front())
 {
     for (auto &key : file.keys) {
@@ -151,7 +152,7 @@ auto findKey(File &file, const QString &path) -> decltype(&file.keys.front())
     return nullptr;
 }
 
-template<typename Key>
+template <typename Key>
 auto findValue(Key &key, const QString &name) -> decltype(&key.values.front())
 {
     const auto it = key.positions.constFind(name.toCaseFolded());
@@ -188,7 +189,7 @@ RegKey &ensureKey(RegFile &file, const QString &path)
     const QString parent = path.left(path.lastIndexOf(QLatin1Char('\\')));
     if (parent.contains(QLatin1Char('\\')))
         ensureKey(file, parent);
-    file.keys.push_back(RegKey{path, {}, {}});
+    file.keys.push_back(RegKey { path, {}, {} });
     return file.keys.back();
 }
 
@@ -305,14 +306,14 @@ void keepAside(const QString &path)
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = path + QStringLiteral(".unreadable-") + stamp;
     for (int n = 2; QFileInfo::exists(aside); ++n)
-        aside = path + QStringLiteral(".unreadable-") + stamp + QLatin1Char('-') + QString::number(n);
+        aside
+            = path + QStringLiteral(".unreadable-") + stamp + QLatin1Char('-') + QString::number(n);
     QFile::rename(path, aside);
 }
 
 // Reads the file, lets change edit it and writes it back, all under the lock.
 // change returns false when it fails; true with changed false needs no write.
-template<typename Change>
-bool modifyFile(const QString &path, Change change)
+template <typename Change> bool modifyFile(const QString &path, Change change)
 {
     QString error;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
@@ -328,9 +329,8 @@ bool modifyFile(const QString &path, Change change)
         return true;
     if (file.damaged && QFileInfo::exists(path))
         keepAside(path);
-    return writeFileAtomically(path, encodeText(formatRegistryText(std::move(file)),
-                                                TextEncoding::Utf16Le),
-                               error);
+    return writeFileAtomically(
+        path, encodeText(formatRegistryText(std::move(file)), TextEncoding::Utf16Le), error);
 }
 
 QString rootPath(RegistryRoot root)
@@ -361,13 +361,13 @@ QStringList deletionPaths(const QString &keyPath, RegistryRoot root)
 {
     const QString sub = normalizedSubPath(keyPath);
     if (root == RegistryRoot::ClassesRoot)
-        return {joinPath(currentUserName + classesSubkey, sub),
-                joinPath(localMachineName + classesSubkey, sub)};
-    return {joinPath(rootPath(root), sub)};
+        return { joinPath(currentUserName + classesSubkey, sub),
+            joinPath(localMachineName + classesSubkey, sub) };
+    return { joinPath(rootPath(root), sub) };
 }
 
-const RegValue *lookUp(const RegFile &file, const QString &keyPath, const QString &valueName,
-                       RegistryRoot root)
+const RegValue *lookUp(
+    const RegFile &file, const QString &keyPath, const QString &valueName, RegistryRoot root)
 {
     const RegKey *key = findKey(file, resolvedPath(file, keyPath, root));
     return key ? findValue(*key, valueName) : nullptr;
@@ -384,9 +384,9 @@ struct RegistryStore::Cache
 };
 
 RegistryStore::RegistryStore(QString filePath)
-    : m_filePath(std::move(filePath)), m_cache(std::make_unique<Cache>())
-{
-}
+    : m_filePath(std::move(filePath))
+    , m_cache(std::make_unique<Cache>())
+{ }
 
 RegistryStore::~RegistryStore() = default;
 
@@ -409,21 +409,21 @@ QString RegistryStore::standardFilePath()
         + QStringLiteral("/orvane/registry.reg");
 }
 
-bool RegistryStore::writeRegistryString(const QString &valueName, const QString &data,
-                                        const QString &keyPath, RegistryRoot root)
+bool RegistryStore::writeRegistryString(
+    const QString &valueName, const QString &data, const QString &keyPath, RegistryRoot root)
 {
     if (writeDenied())
         return false;
     return modifyFile(m_filePath, [&](RegFile &file, bool &changed) {
         RegKey &key = ensureKey(file, resolvedPath(file, keyPath, root));
-        setValue(key, RegValue{valueName, data, true});
+        setValue(key, RegValue { valueName, data, true });
         changed = true;
         return true;
     });
 }
 
-bool RegistryStore::readRegistryString(const QString &keyPath, const QString &valueName,
-                                       RegistryRoot root, QString &out) const
+bool RegistryStore::readRegistryString(
+    const QString &keyPath, const QString &valueName, RegistryRoot root, QString &out) const
 {
     const RegValue *value = lookUp(readCurrent().file, keyPath, valueName, root);
     if (!value || !value->isString)
@@ -433,7 +433,7 @@ bool RegistryStore::readRegistryString(const QString &keyPath, const QString &va
 }
 
 bool RegistryStore::registryValueMatches(const QString &keyPath, const QString &valueName,
-                                         RegistryRoot root, const QString &expected) const
+    RegistryRoot root, const QString &expected) const
 {
     const RegValue *value = lookUp(readCurrent().file, keyPath, valueName, root);
     if (!value)
@@ -449,9 +449,8 @@ bool RegistryStore::deleteRegistryKey(const QString &keyPath, RegistryRoot root)
         return false;
     return modifyFile(m_filePath, [&](RegFile &file, bool &changed) {
         for (const QString &path : deletionPaths(keyPath, root)) {
-            const auto removed = std::remove_if(file.keys.begin(), file.keys.end(), [&](const RegKey &k) {
-                return sameName(k.path, path) || isBelow(k.path, path);
-            });
+            const auto removed = std::remove_if(file.keys.begin(), file.keys.end(),
+                [&](const RegKey &k) { return sameName(k.path, path) || isBelow(k.path, path); });
             changed = changed || removed != file.keys.end();
             file.keys.erase(removed, file.keys.end());
         }
@@ -459,8 +458,8 @@ bool RegistryStore::deleteRegistryKey(const QString &keyPath, RegistryRoot root)
     });
 }
 
-bool RegistryStore::deleteRegistryValue(const QString &keyPath, const QString &valueName,
-                                        RegistryRoot root)
+bool RegistryStore::deleteRegistryValue(
+    const QString &keyPath, const QString &valueName, RegistryRoot root)
 {
     if (writeDenied())
         return false;
@@ -480,5 +479,6 @@ QString registryFailureMessage(bool noRegistryWriteOn)
 {
     if (noRegistryWriteOn)
         return message(Msg::writeToRegDenied);
-    return message(Msg::errorWritingReg) + QStringLiteral("\\n\\n") + message(Msg::notAdminHelpText);
+    return message(Msg::errorWritingReg) + QStringLiteral("\\n\\n")
+        + message(Msg::notAdminHelpText);
 }

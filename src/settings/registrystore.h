@@ -27,14 +27,14 @@ public:
 
     // Key paths start from the root, e.g. "\Software\Orvane"; an empty value
     // name is the key's default value.
-    bool writeRegistryString(const QString &valueName, const QString &data,
-                             const QString &keyPath, RegistryRoot root);
+    bool writeRegistryString(
+        const QString &valueName, const QString &data, const QString &keyPath, RegistryRoot root);
     // out is left untouched on failure.
-    bool readRegistryString(const QString &keyPath, const QString &valueName, RegistryRoot root,
-                            QString &out) const;
+    bool readRegistryString(
+        const QString &keyPath, const QString &valueName, RegistryRoot root, QString &out) const;
     // Expected "0" only tests that the value exists.
     bool registryValueMatches(const QString &keyPath, const QString &valueName, RegistryRoot root,
-                              const QString &expected) const;
+        const QString &expected) const;
     bool deleteRegistryKey(const QString &keyPath, RegistryRoot root);
     bool deleteRegistryValue(const QString &keyPath, const QString &valueName, RegistryRoot root);
 

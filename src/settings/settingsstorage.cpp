@@ -1,8 +1,8 @@
 #include "settingsstorage.h"
 
 #include "inifile.h"
-#include "settingstable.h"
 #include "l10n/messages.h"
+#include "settingstable.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,13 +24,13 @@ StoragePaths StoragePaths::standard(const QString &exeFolder)
     // Without a known configuration folder the usual one under home is as good as any.
     if (config.isEmpty())
         config = QDir::homePath() + QStringLiteral("/.config");
-    return {exeFolder, config, RegistryStore::standardFilePath()};
+    return { exeFolder, config, RegistryStore::standardFilePath() };
 }
 
 SettingsStorage::SettingsStorage(const StoragePaths &paths)
-    : m_paths(paths), m_registry(paths.registryFile)
-{
-}
+    : m_paths(paths)
+    , m_registry(paths.registryFile)
+{ }
 
 void SettingsStorage::attach(SettingsTable *table)
 {
@@ -53,8 +53,8 @@ QString SettingsStorage::chooseStorageAtStart()
     // A registry that says "not INI" wins over an INI file lying around.
     QString stored;
     if (m_useIniFile
-        && m_registry.readRegistryString(settingsKeyPath, QStringLiteral("saveToIni"),
-                                         RegistryRoot::CurrentUser, stored)) {
+        && m_registry.readRegistryString(
+            settingsKeyPath, QStringLiteral("saveToIni"), RegistryRoot::CurrentUser, stored)) {
         if (m_table)
             (*m_table)[saveToIni].assignValue(stored);
         if (stored != QLatin1String("1")) {
@@ -126,15 +126,15 @@ bool SettingsStorage::testIniRead() const
 
 IniWriteTest SettingsStorage::testIniWrite(bool retry)
 {
-    const IniResult result = writeAndRemoveIniKey(activeIniFilePath(), iniSection,
-                                                  QStringLiteral("iniFileTest"), QStringLiteral("0"));
+    const IniResult result = writeAndRemoveIniKey(
+        activeIniFilePath(), iniSection, QStringLiteral("iniFileTest"), QStringLiteral("0"));
     if (result.ok)
-        return {true, {}};
+        return { true, {} };
     if (retry && m_iniFileInAppData) {
         createAppDataFolder();
         return testIniWrite(false);
     }
-    return {false, result.error};
+    return { false, result.error };
 }
 
 void SettingsStorage::clearIniReadOnly()
@@ -170,11 +170,12 @@ bool SettingsStorage::removeAppDataFolder()
 void SettingsStorage::removeLegacyRegistryValues()
 {
     // Early versions stored their settings under numbers; "5" marks them.
-    if (!m_registry.registryValueMatches(settingsKeyPath, QStringLiteral("5"),
-                                         RegistryRoot::CurrentUser, QStringLiteral("0")))
+    if (!m_registry.registryValueMatches(
+            settingsKeyPath, QStringLiteral("5"), RegistryRoot::CurrentUser, QStringLiteral("0")))
         return;
     for (int i = 0; i <= 34; ++i)
-        m_registry.deleteRegistryValue(settingsKeyPath, QString::number(i), RegistryRoot::CurrentUser);
+        m_registry.deleteRegistryValue(
+            settingsKeyPath, QString::number(i), RegistryRoot::CurrentUser);
 }
 
 void SettingsStorage::upgradeIniEncoding()

@@ -10,9 +10,9 @@ class SettingsTable;
 // Where the settings files are looked for.
 struct StoragePaths
 {
-    QString programFolder;  // the executable's folder
-    QString appDataFolder;  // the per-user folder that holds "Orvane"
-    QString registryFile;   // the registry store's file
+    QString programFolder; // the executable's folder
+    QString appDataFolder; // the per-user folder that holds "Orvane"
+    QString registryFile; // the registry store's file
 
     // The real places for a program in exeFolder.
     static StoragePaths standard(const QString &exeFolder);

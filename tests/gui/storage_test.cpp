@@ -1,8 +1,7 @@
-#include "testseams.h"
-
 #include "app/form01_main.h"
 #include "settings/inifile.h"
 #include "settings/settingsstorage.h"
+#include "testseams.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,10 +24,10 @@ protected:
     }
     std::unique_ptr<TformMain> start()
     {
-        storage = std::make_unique<SettingsStorage>(StoragePaths{
-            dir.filePath(u"prog"_s), dir.filePath(u"config"_s), dir.filePath(u"data/registry.reg"_s)});
+        storage = std::make_unique<SettingsStorage>(StoragePaths { dir.filePath(u"prog"_s),
+            dir.filePath(u"config"_s), dir.filePath(u"data/registry.reg"_s) });
         return std::make_unique<TformMain>(
-            StartupOptions{QCoreApplication::applicationFilePath(), {}, nullptr, storage.get()});
+            StartupOptions { QCoreApplication::applicationFilePath(), {}, nullptr, storage.get() });
     }
     // Word wrap on and a placement of its own, then a second run must find both.
     void expectSurvivesARestart()
@@ -73,7 +72,8 @@ TEST_F(StorageStartTest, UnreadableIniIsReportedAtStart)
     QDir().mkpath(programIni());
     start();
     ASSERT_EQ(fakes.messages.size(), 1u);
-    EXPECT_EQ(fakes.messages[0].text, u"Failed to read INI file. The file is being used by another process.");
+    EXPECT_EQ(fakes.messages[0].text,
+        u"Failed to read INI file. The file is being used by another process.");
 }
 
 TEST_F(StorageStartTest, FirstStartUpgradesAn8BitIniFile)

@@ -18,7 +18,8 @@ QString valueIn(const QByteArray &bytes, const QString &key, const QString &sect
 
 QByteArray utf16(QStringView text)
 {
-    return "\xFF\xFE"_ba + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    return "\xFF\xFE"_ba
+        + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
 }
 
 TEST(IniFile, NewFileHasExactBytes)
@@ -54,7 +55,7 @@ TEST(IniDocument, ChangesTouchOnlyTheirOwnLine)
     document.setValue(u"New"_s, u"D"_s, u"5"_s);
     document.removeKey(u"other"_s, u"b"_s);
     EXPECT_EQ(document.toBytes(),
-              "; kept\r\n[Settings]\r\na=3\r\nC=4\r\n\r\n[Other]\r\n\r\n[New]\r\nD=5\r\n\r\n"_ba);
+        "; kept\r\n[Settings]\r\na=3\r\nC=4\r\n\r\n[Other]\r\n\r\n[New]\r\nD=5\r\n\r\n"_ba);
     // A line break in a value must not forge a key of its own.
     document.setValue(S, u"prefixString"_s, u"x\r\nsaveToIni=0"_s);
     EXPECT_FALSE(document.value(S, u"saveToIni"_s).has_value());

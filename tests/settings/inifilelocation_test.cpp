@@ -1,7 +1,6 @@
+#include "settings/form10_inifile.h"
 #include "storagefixture.h"
 #include "testseams.h"
-
-#include "settings/form10_inifile.h"
 
 #include <QPushButton>
 #include <QRadioButton>

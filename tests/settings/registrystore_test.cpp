@@ -26,7 +26,8 @@ protected:
         store.readRegistryString(key, name, root, out);
         return out;
     }
-    bool write(const QString &key, const QString &name, const QString &data, RegistryRoot root = HKCU)
+    bool write(
+        const QString &key, const QString &name, const QString &data, RegistryRoot root = HKCU)
     {
         return store.writeRegistryString(name, data, key, root);
     }
@@ -45,11 +46,12 @@ protected:
     QString fileText() const { return decodeText(fileBytes()).text; }
     QStringList asideFiles() const
     {
-        return QDir(dir.filePath(u"reg"_s)).entryList({u"registry.reg.unreadable-*"_s}, QDir::Files);
+        return QDir(dir.filePath(u"reg"_s))
+            .entryList({ u"registry.reg.unreadable-*"_s }, QDir::Files);
     }
 
     QTemporaryDir dir;
-    RegistryStore store{path()};
+    RegistryStore store { path() };
 };
 
 TEST_F(RegistryStoreTest, WriteCreatesTheWholePathAsAUtf16Export)
@@ -58,9 +60,10 @@ TEST_F(RegistryStoreTest, WriteCreatesTheWholePathAsAUtf16Export)
     EXPECT_EQ(read(u"\\SOFTWARE\\a\\b"_s, u"WORDWRAP"_s), u"1");
     EXPECT_EQ(read(u"\\Software\\A\\B"_s, u"wordWrap"_s, HKLM), u"<none>");
     EXPECT_TRUE(fileBytes().startsWith("\xFF\xFEW\0i\0n\0"_ba));
-    EXPECT_EQ(fileText(), u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\r\n"
-                          u"[HKEY_CURRENT_USER\\Software\\A]\r\n\r\n"
-                          u"[HKEY_CURRENT_USER\\Software\\A\\B]\r\n\"wordWrap\"=\"1\"\r\n\r\n");
+    EXPECT_EQ(fileText(),
+        u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\Software\\A]\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\Software\\A\\B]\r\n\"wordWrap\"=\"1\"\r\n\r\n");
 }
 
 TEST_F(RegistryStoreTest, ValuesRoundTripAndMatchesTreatsZeroAsExistence)
@@ -139,7 +142,8 @@ TEST_F(RegistryStoreTest, ClassViewPrefersTheUsersKeyForReadsWritesAndDeletesBot
 TEST_F(RegistryStoreTest, ReadsAHandWrittenExportWithOtherValueTypes)
 {
     putFile("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Orvane]\n\"a\"=\"x=y\"\n"
-            "\"n\"=dword:00000001\n\"h\"=hex:01,02,\\\n  03\n\n[hkey_classes_root\\.nfo]\n@=\"nfofile\"\n");
+            "\"n\"=dword:00000001\n\"h\"=hex:01,02,\\\n  "
+            "03\n\n[hkey_classes_root\\.nfo]\n@=\"nfofile\"\n");
     EXPECT_EQ(read(orvaneKey, u"a"_s), u"x=y");
     EXPECT_EQ(read(orvaneKey, u"n"_s), u"<none>"); // not a string
     EXPECT_TRUE(store.registryValueMatches(orvaneKey, u"n"_s, HKCU, u"0"_s));
@@ -170,7 +174,7 @@ TEST_F(RegistryStoreTest, DamagedFileIsReadAsFarAsPossibleAndKeptAsideBeforeRewr
     QByteArray noise;
     for (int i = 0; i < 4096; ++i)
         noise += char(i * 7919 % 256);
-    for (const QByteArray &bytes : {noise, "\xFF\xFE[\0H\0K"_ba, "["_ba}) {
+    for (const QByteArray &bytes : { noise, "\xFF\xFE[\0H\0K"_ba, "["_ba }) {
         putFile(bytes);
         EXPECT_EQ(read(orvaneKey, u"x"_s), u"<none>");
         EXPECT_TRUE(write(orvaneKey, u"x"_s, u"ok"_s));
@@ -182,7 +186,8 @@ TEST_F(RegistryStoreTest, DamagedFileIsReadAsFarAsPossibleAndKeptAsideBeforeRewr
 TEST(RegistryFailureMessage, NamesTheSettingOrTheMissingRights)
 {
     EXPECT_TRUE(registryFailureMessage(true).startsWith(u"You have selected to not allow"_s));
-    EXPECT_TRUE(registryFailureMessage(false).contains(u"Windows registry.\\n\\nYou can also try"_s));
+    EXPECT_TRUE(
+        registryFailureMessage(false).contains(u"Windows registry.\\n\\nYou can also try"_s));
 }
 
 } // namespace

@@ -153,13 +153,14 @@ TEST_F(SettingsStorageTest, VersionSetupRewritesAn8BitIniAsUtf16WithAllValues)
 
 TEST_F(SettingsStorageTest, LegacyNumberedValuesGoOnlyWhenValue5IsThere)
 {
-    for (const QString &name : {u"0"_s, u"34"_s, u"35"_s})
+    for (const QString &name : { u"0"_s, u"34"_s, u"35"_s })
         putRegistry(name, u"x"_s);
     storage.removeLegacyRegistryValues();
     EXPECT_EQ(registryValue(u"0"_s), u"x");
     putRegistry(u"5"_s, u"x"_s);
     storage.removeLegacyRegistryValues();
-    EXPECT_EQ(registryValue(u"0"_s) + registryValue(u"5"_s) + registryValue(u"34"_s), u"<none><none><none>");
+    EXPECT_EQ(registryValue(u"0"_s) + registryValue(u"5"_s) + registryValue(u"34"_s),
+        u"<none><none><none>");
     EXPECT_EQ(registryValue(u"35"_s), u"x");
 }
 

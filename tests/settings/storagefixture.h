@@ -47,12 +47,14 @@ protected:
     QString registryValue(const QString &name)
     {
         QString out = u"<none>"_s;
-        storage.registry().readRegistryString(u"\\Software\\Orvane"_s, name, RegistryRoot::CurrentUser, out);
+        storage.registry().readRegistryString(
+            u"\\Software\\Orvane"_s, name, RegistryRoot::CurrentUser, out);
         return out;
     }
     void putRegistry(const QString &name, const QString &value)
     {
-        storage.registry().writeRegistryString(name, value, u"\\Software\\Orvane"_s, RegistryRoot::CurrentUser);
+        storage.registry().writeRegistryString(
+            name, value, u"\\Software\\Orvane"_s, RegistryRoot::CurrentUser);
     }
     static QString iniValue(const QString &path, const QString &key)
     {
@@ -60,7 +62,8 @@ protected:
     }
 
     QTemporaryDir dir;
-    SettingsStorage storage{StoragePaths{programFolder(), configFolder(), dir.filePath(u"data/registry.reg"_s)}};
-    SettingsTable table{&storage};
+    SettingsStorage storage { StoragePaths {
+        programFolder(), configFolder(), dir.filePath(u"data/registry.reg"_s) } };
+    SettingsTable table { &storage };
     bool attached = (storage.attach(&table), true);
 };

@@ -20,8 +20,8 @@ int main(int argc, char **argv)
         const QString key = prefix + QString::number(i);
         const bool ok = mode == QLatin1String("ini")
             ? writeIniValue(path, QStringLiteral("Settings"), key, key).ok
-            : registry.writeRegistryString(key, key, QStringLiteral("\\Software\\Orvane"),
-                                           RegistryRoot::CurrentUser);
+            : registry.writeRegistryString(
+                key, key, QStringLiteral("\\Software\\Orvane"), RegistryRoot::CurrentUser);
         if (!ok)
             return 1;
     }
