@@ -24,9 +24,10 @@ struct FilledStorage
     }
 
     QTemporaryDir dir;
+    RegistryStore registry { dir.filePath(QStringLiteral("data/registry.reg")) };
     SettingsStorage storage { StoragePaths { dir.filePath(QStringLiteral("prog")),
-        dir.filePath(QStringLiteral("config")),
-        dir.filePath(QStringLiteral("data/registry.reg")) } };
+                                  dir.filePath(QStringLiteral("config")) },
+        registry };
     SettingsTable table { &storage };
     bool ready = (storage.attach(&table), table.createDefaultSettings(), true);
 };

@@ -475,6 +475,12 @@ bool RegistryStore::deleteRegistryValue(
     });
 }
 
+RegistryStore &processRegistry()
+{
+    static RegistryStore registry;
+    return registry;
+}
+
 QString registryFailureMessage(bool noRegistryWriteOn)
 {
     if (noRegistryWriteOn)

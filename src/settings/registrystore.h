@@ -49,5 +49,8 @@ private:
     std::unique_ptr<Cache> m_cache;
 };
 
+// The process's one registry store, in its standard place.
+RegistryStore &processRegistry();
+
 // The text telling the user a registry change failed.
 QString registryFailureMessage(bool noRegistryWriteOn);

@@ -24,12 +24,12 @@ StoragePaths StoragePaths::standard(const QString &exeFolder)
     // Without a known configuration folder the usual one under home is as good as any.
     if (config.isEmpty())
         config = QDir::homePath() + QStringLiteral("/.config");
-    return { exeFolder, config, RegistryStore::standardFilePath() };
+    return { exeFolder, config };
 }
 
-SettingsStorage::SettingsStorage(const StoragePaths &paths)
+SettingsStorage::SettingsStorage(const StoragePaths &paths, RegistryStore &registry)
     : m_paths(paths)
-    , m_registry(paths.registryFile)
+    , m_registry(registry)
 { }
 
 void SettingsStorage::attach(SettingsTable *table)

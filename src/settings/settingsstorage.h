@@ -12,7 +12,6 @@ struct StoragePaths
 {
     QString programFolder; // the executable's folder
     QString appDataFolder; // the per-user folder that holds "Orvane"
-    QString registryFile; // the registry store's file
 
     // The real places for a program in exeFolder.
     static StoragePaths standard(const QString &exeFolder);
@@ -33,7 +32,7 @@ struct IniWriteTest
 class SettingsStorage final : public SettingsStore
 {
 public:
-    explicit SettingsStorage(const StoragePaths &paths);
+    SettingsStorage(const StoragePaths &paths, RegistryStore &registry);
 
     // The table whose saveToIni and noRegistryWrite entries steer this storage.
     void attach(SettingsTable *table);
@@ -78,7 +77,7 @@ private:
     QString appDataOrvaneFolder() const;
 
     StoragePaths m_paths;
-    RegistryStore m_registry;
+    RegistryStore &m_registry;
     SettingsTable *m_table = nullptr;
     bool m_useIniFile = false;
     bool m_iniFileInAppData = false;

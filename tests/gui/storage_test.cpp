@@ -24,8 +24,8 @@ protected:
     }
     std::unique_ptr<TformMain> start()
     {
-        storage = std::make_unique<SettingsStorage>(StoragePaths { dir.filePath(u"prog"_s),
-            dir.filePath(u"config"_s), dir.filePath(u"data/registry.reg"_s) });
+        storage = std::make_unique<SettingsStorage>(
+            StoragePaths { dir.filePath(u"prog"_s), dir.filePath(u"config"_s) }, registry);
         return std::make_unique<TformMain>(
             StartupOptions { QCoreApplication::applicationFilePath(), {}, nullptr, storage.get() });
     }
@@ -48,6 +48,7 @@ protected:
 
     FakeSeams fakes;
     QTemporaryDir dir;
+    RegistryStore registry { dir.filePath(u"data/registry.reg"_s) };
     std::unique_ptr<SettingsStorage> storage;
 };
 

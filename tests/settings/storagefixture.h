@@ -62,8 +62,8 @@ protected:
     }
 
     QTemporaryDir dir;
-    SettingsStorage storage { StoragePaths {
-        programFolder(), configFolder(), dir.filePath(u"data/registry.reg"_s) } };
+    RegistryStore registry { dir.filePath(u"data/registry.reg"_s) };
+    SettingsStorage storage { StoragePaths { programFolder(), configFolder() }, registry };
     SettingsTable table { &storage };
     bool attached = (storage.attach(&table), true);
 };
