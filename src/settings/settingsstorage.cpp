@@ -32,6 +32,12 @@ SettingsStorage::SettingsStorage(const StoragePaths &paths, RegistryStore &regis
     , m_registry(registry)
 { }
 
+SettingsStorage::~SettingsStorage()
+{
+    // The registry may outlive this storage; its guard must not ask us then.
+    m_registry.setWriteDenied({});
+}
+
 void SettingsStorage::attach(SettingsTable *table)
 {
     m_table = table;

@@ -33,6 +33,7 @@ class SettingsStorage final : public SettingsStore
 {
 public:
     SettingsStorage(const StoragePaths &paths, RegistryStore &registry);
+    ~SettingsStorage() override;
 
     // The table whose saveToIni and noRegistryWrite entries steer this storage.
     void attach(SettingsTable *table);
