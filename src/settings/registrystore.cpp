@@ -136,6 +136,8 @@ QString keyFromHeader(QStringView inner)
         return joinPath(currentUserName, rest);
     if (sameName(root, localMachineName))
         return joinPath(localMachineName, rest);
+    // A hand-made export of the class view lands in the machine's half, where
+    // a write through the view would have put it.
     if (sameName(root, classesRootName))
         return joinPath(localMachineName + classesSubkey, rest);
     return {};
