@@ -63,14 +63,17 @@ TformMain::TformMain(const StartupOptions &options, QWidget *parent)
     SetupExePath(options.exePath);
     LoadSettings();
     CheckVersion();
+    StartFonts();
     ApplyReadOnly();
     PlaceWindow();
     ApplyWordDetection();
+    StartFontSet();
     ProcessCommandLine(options.arguments);
 }
 
 TformMain::~TformMain()
 {
+    FormDestroy();
     if (mainForm == this)
         mainForm = nullptr;
     if (DialogOwner() == this)
@@ -106,6 +109,7 @@ void TformMain::InitMembers()
     connect(ui->Copy1, &QAction::triggered, ui->Memo1, &QPlainTextEdit::copy);
     connect(ui->Paste1, &QAction::triggered, ui->Memo1, &TMemoPad::MyPaste);
     connect(ui->SelectAll1, &QAction::triggered, ui->Memo1, &QPlainTextEdit::selectAll);
+    ConnectFontMenu();
 }
 
 void TformMain::SetupExePath(const QString &exePath)

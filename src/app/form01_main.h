@@ -41,6 +41,14 @@ public:
     // The registry or INI storage, or none when started with a plain store.
     SettingsStorage *storage() const { return m_storage; }
 
+    // Fonts, colours and word wrap (form01_main_fonts.cpp).
+    bool nfoFontActive() const { return m_nfoFontActive; }
+    bool fontApplied() const { return m_fontApplied; }
+    void ApplyFont();
+    void SetFontSelection(const QString &value);
+    void UpdateFontSelectionMenu();
+    void Wordwrap1Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -56,6 +64,10 @@ private:
     void PlaceWindow();
     void ApplyWordDetection();
     void ProcessCommandLine(const QStringList &arguments);
+    void StartFonts();
+    void ApplyWordWrapSetting();
+    void StartFontSet();
+    void ConnectFontMenu();
 
     // Settings storage (form01_main_storage.cpp).
     void ChooseStorage();
@@ -64,6 +76,7 @@ private:
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
+    void FormDestroy();
 
     bool AcceptsDrop(const class QMimeData *data) const;
     void WMDropFiles(const QStringList &paths);

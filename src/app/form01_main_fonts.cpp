@@ -1,0 +1,113 @@
+// The main window's font sets, font selection menu and word wrap.
+#include "form01_main.h"
+#include "ui_form01_main.h"
+#include "view/fontapply.h"
+#include "view/fontchoice.h"
+#include "view/fontregistry.h"
+#include "view/resetscrolledposition.h"
+#include "view/tmemopad.h"
+
+#include <QActionGroup>
+
+#include <utility>
+
+namespace {
+
+// Once the editor got a tab stop other than the default, it keeps getting
+// one for the rest of the process.
+bool tabStopsSet = false;
+
+const QString on = QStringLiteral("1");
+const QString off = QStringLiteral("0");
+
+} // namespace
+
+void TformMain::ConnectFontMenu()
+{
+    const std::pair<QAction *, QString> items[] = {
+        { ui->AlwaysNfoFont1, QStringLiteral("alwaysAscii") },
+        { ui->AlwaysTextFont1, QStringLiteral("alwaysAnsi") },
+        { ui->ExtensionDefaultNfo1, QStringLiteral("extensionSelectDefaultAscii") },
+        { ui->ExtensionDefaultTxt1, QStringLiteral("extensionSelectDefaultAnsi") },
+    };
+    auto *group = new QActionGroup(this);
+    // Optional, so that a broken setting can show no item checked.
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const auto &[action, value] : items) {
+        group->addAction(action);
+        action->setData(value);
+        connect(action, &QAction::triggered, this, [this, value = value] {
+            SetFontSelection(value);
+            UpdateFontSelectionMenu(); // a click on the checked item unchecked it
+        });
+    }
+    connect(ui->wordwrap1, &QAction::triggered, this, &TformMain::Wordwrap1Click);
+}
+
+void TformMain::StartFonts()
+{
+    RegisterPrivateFonts(m_exeFolder);
+    ApplyWordWrapSetting();
+    RepairNfoFontSettings(m_settings);
+}
+
+void TformMain::ApplyWordWrapSetting()
+{
+    const bool wrap = m_settings[wordWrap].isOn();
+    ApplyWrapScrollBars(ui->Memo1, wrap);
+    ui->Memo1->SetWordWrap(wrap);
+    ui->wordwrap1->setChecked(wrap);
+}
+
+void TformMain::StartFontSet()
+{
+    UpdateFontSelectionMenu();
+    ApplyFont();
+}
+
+void TformMain::ApplyFont()
+{
+    // Changing the font leaves the text alone; the flag keeps change
+    // handlers from taking the relayout for an edit all the same.
+    const QString selection = m_settings[fontSelection].value();
+    m_suppressChange = true;
+    m_nfoFontActive = ::ApplyFont(ui->Memo1, m_settings, m_fileName, m_zoomPercent, tabStopsSet);
+    m_fontApplied = true;
+    m_suppressChange = false;
+    // A broken selection was just repaired: the menu shows the stored value.
+    if (m_settings[fontSelection].value() != selection)
+        UpdateFontSelectionMenu();
+}
+
+void TformMain::SetFontSelection(const QString &value)
+{
+    if (m_settings[fontSelection].value() == value)
+        return;
+    ResetScrolledPosition view(ui->Memo1, true);
+    m_settings[fontSelection].setValue(value);
+    ApplyFont();
+    UpdateFontSelectionMenu();
+    view.Restore();
+}
+
+void TformMain::UpdateFontSelectionMenu()
+{
+    const QString &value = m_settings[fontSelection].value();
+    for (QAction *action : { ui->AlwaysNfoFont1, ui->AlwaysTextFont1, ui->ExtensionDefaultNfo1,
+             ui->ExtensionDefaultTxt1 })
+        action->setChecked(action->data().toString() == value);
+}
+
+void TformMain::Wordwrap1Click()
+{
+    ResetScrolledPosition view(ui->Memo1, true);
+    m_settings[wordWrap].setValue(m_settings[wordWrap].isOn() ? off : on);
+    ApplyWordWrapSetting();
+    ApplyTabStops(ui->Memo1, m_settings, m_nfoFontActive, tabStopsSet);
+    view.Restore();
+}
+
+void TformMain::FormDestroy()
+{
+    UnregisterPrivateFonts();
+}
