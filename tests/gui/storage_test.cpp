@@ -2,7 +2,9 @@
 #include "settings/inifile.h"
 #include "settings/settingsstorage.h"
 #include "testseams.h"
+#include "view/tmemopad.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -29,19 +31,21 @@ protected:
         return std::make_unique<TformMain>(
             StartupOptions { QCoreApplication::applicationFilePath(), {}, nullptr, storage.get() });
     }
-    // Word wrap on and a placement of its own, then a second run must find both.
+    // Word wrap, font selection and placement chosen in one run must be back in the next.
     void expectSurvivesARestart()
     {
         auto first = start();
         first->show();
-        first->settings()[wordWrap].setValue(u"1"_s);
+        first->findChild<QAction *>(u"wordwrap1"_s)->trigger();
+        first->findChild<QAction *>(u"AlwaysNfoFont1"_s)->trigger();
         first->resize(510, 360);
         first->move(150, 120);
         const QPoint pos = first->pos();
         first->close();
         first.reset();
         auto second = start();
-        EXPECT_EQ(second->settings()[wordWrap].value(), u"1");
+        EXPECT_TRUE(second->memo()->WordWrap());
+        EXPECT_TRUE(second->findChild<QAction *>(u"AlwaysNfoFont1"_s)->isChecked());
         EXPECT_EQ(second->size(), QSize(510, 360));
         EXPECT_EQ(second->pos(), pos);
     }
@@ -52,14 +56,14 @@ protected:
     std::unique_ptr<SettingsStorage> storage;
 };
 
-TEST_F(StorageStartTest, PlacementAndWordWrapSurviveARestartInTheRegistry)
+TEST_F(StorageStartTest, ChoicesSurviveARestartInTheRegistry)
 {
     expectSurvivesARestart();
     EXPECT_FALSE(storage->useIniFile());
     EXPECT_FALSE(QFile::exists(programIni()));
 }
 
-TEST_F(StorageStartTest, PlacementAndWordWrapSurviveARestartInAnIniFile)
+TEST_F(StorageStartTest, ChoicesSurviveARestartInAnIniFile)
 {
     QFile(programIni()).open(QIODevice::WriteOnly);
     expectSurvivesARestart();
