@@ -5,6 +5,7 @@
 #include "messagebox.h"
 #include "placement.h"
 #include "l10n/messages.h"
+#include "settings/settingsstorage.h"
 #include "view/tmemopad.h"
 
 #include <QCloseEvent>
@@ -21,6 +22,8 @@ TformMain *mainForm = nullptr;
 
 SettingsStore *StoreOrNull(const StartupOptions &options, std::unique_ptr<SettingsStore> &own)
 {
+    if (options.storage)
+        return options.storage;
     if (options.store)
         return options.store;
     own = std::make_unique<NullSettingsStore>();
@@ -49,6 +52,7 @@ TformMain *MainForm()
 TformMain::TformMain(const StartupOptions &options, QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::TformMain>())
+    , m_storage(options.storage)
     , m_settings(StoreOrNull(options, m_ownStore), IsCjkLanguage())
 {
     ui->setupUi(this);
@@ -121,6 +125,7 @@ void TformMain::SetupExePath(const QString &exePath)
 void TformMain::LoadSettings()
 {
     m_settings.createDefaultSettings();
+    ChooseStorage();
     m_settings.loadAllSettings();
 }
 
@@ -128,8 +133,10 @@ void TformMain::CheckVersion()
 {
     // The one-time setup after an install or version change starts by
     // recording the running version, so it runs once.
-    if (m_settings[currentVersion].value() != m_versionText)
-        m_settings[currentVersion].setValue(m_versionText);
+    if (m_settings[currentVersion].value() == m_versionText)
+        return;
+    m_settings[currentVersion].setValue(m_versionText);
+    RunStorageSetup();
 }
 
 void TformMain::ApplyReadOnly()

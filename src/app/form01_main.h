@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class SettingsStorage;
+
 namespace Ui {
 class TformMain;
 }
@@ -20,6 +22,8 @@ struct StartupOptions
     QString exePath;         // the running program file
     QStringList arguments;   // the command line without the program name
     SettingsStore *store = nullptr; // where settings live; none keeps nothing
+    // Registry or INI file, chosen at start; when set it is the store too.
+    SettingsStorage *storage = nullptr;
 };
 
 // The main window: the editor above the status bar, and all document state.
@@ -36,6 +40,8 @@ public:
     const QString &exeFolder() const { return m_exeFolder; }
     const QString &fileName() const { return m_fileName; }
     class TMemoPad *memo() const;
+    // The registry or INI storage, or none when started with a plain store.
+    SettingsStorage *storage() const { return m_storage; }
 
     // Document commands (form01_main_document.cpp).
     bool OpenFile(const QString &path, const QString &encodingName, bool resetCaret);
@@ -86,6 +92,10 @@ private:
     void StartFontSet();
     void ConnectFontMenu();
 
+    // Settings storage (form01_main_storage.cpp).
+    void ChooseStorage();
+    void RunStorageSetup();
+
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
@@ -114,6 +124,7 @@ private:
 
     std::unique_ptr<Ui::TformMain> ui;
     std::unique_ptr<SettingsStore> m_ownStore;
+    SettingsStorage *m_storage = nullptr;
     SettingsTable m_settings;
 
     QString m_exePath;

@@ -1,11 +1,15 @@
 #include "application.h"
 #include "form01_main.h"
+#include "settings/settingsstorage.h"
 
 int main(int argc, char **argv)
 {
     OrvaneApplication app(argc, argv);
     try {
-        TformMain window({QCoreApplication::applicationFilePath(), app.arguments().mid(1)});
+        SettingsStorage storage(StoragePaths::standard(QCoreApplication::applicationDirPath()),
+                                processRegistry());
+        TformMain window({QCoreApplication::applicationFilePath(), app.arguments().mid(1), nullptr,
+                          &storage});
         window.show();
         return app.exec();
     } catch (...) {

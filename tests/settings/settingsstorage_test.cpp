@@ -1,0 +1,167 @@
+#include "storagefixture.h"
+
+namespace {
+
+TEST_F(SettingsStorageTest, NoIniFileMeansRegistryMode)
+{
+    EXPECT_EQ(start(), QString());
+    EXPECT_FALSE(storage.useIniFile());
+    table[wordWrap].setValue(u"1"_s);
+    EXPECT_EQ(registryValue(u"wordWrap"_s), u"1");
+    EXPECT_FALSE(QFile::exists(programIni()));
+}
+
+TEST_F(SettingsStorageTest, ProgramFolderIniWinsOverTheAppDataOne)
+{
+    put(appDataIni(), "[Settings]\r\ntabSize=3\r\n");
+    start();
+    EXPECT_TRUE(storage.useIniFile());
+    EXPECT_TRUE(storage.iniFileInAppData());
+    EXPECT_EQ(table[tabSize].value(), u"3");
+
+    put(programIni(), "[Settings]\r\nwordWrap=1\r\n");
+    start();
+    EXPECT_FALSE(storage.iniFileInAppData());
+    EXPECT_EQ(table[tabSize].value(), u"8");
+}
+
+TEST_F(SettingsStorageTest, RegistrySaveToIniDecidesWhetherAPresentIniIsUsed)
+{
+    put(programIni(), "[Settings]\r\ntabSize=3\r\n");
+    putRegistry(u"saveToIni"_s, u"1"_s);
+    start();
+    EXPECT_TRUE(storage.useIniFile());
+    EXPECT_EQ(table[tabSize].value(), u"3");
+
+    putRegistry(u"saveToIni"_s, u"0"_s);
+    putRegistry(u"tabSize"_s, u"2"_s);
+    start();
+    EXPECT_FALSE(storage.useIniFile());
+    EXPECT_FALSE(QFile::exists(programIni()));
+    EXPECT_EQ(table[tabSize].value(), u"2");
+}
+
+TEST_F(SettingsStorageTest, UnreadableIniGivesTheMessageAndDefaults)
+{
+    QDir().mkpath(programIni()); // a folder where the file should be
+    EXPECT_EQ(start(), u"Failed to read INI file. The file is being used by another process.");
+    EXPECT_TRUE(storage.useIniFile());
+    EXPECT_EQ(table[tabSize].value(), u"8");
+}
+
+TEST_F(SettingsStorageTest, ValuesLoseOuterBlanksAndKeepEverythingAfterTheFirstEquals)
+{
+    put(programIni(), QByteArray());
+    start();
+    table[prefixString].setValue(u"  a = b=c  "_s);
+    table[prefixString].loadValue();
+    EXPECT_EQ(table[prefixString].value(), u"a = b=c");
+}
+
+TEST_F(SettingsStorageTest, ReadOnlyIniIsMadeWritableAndTheWriteLands)
+{
+    put(programIni(), "[Settings]\r\ntabSize=3\r\n");
+    QFile::setPermissions(programIni(), QFileDevice::ReadOwner);
+    start();
+    table[tabSize].setValue(u"4"_s);
+    EXPECT_EQ(iniValue(programIni(), u"tabSize"_s), u"4");
+    EXPECT_TRUE(QFile::permissions(programIni()) & QFileDevice::WriteOwner);
+}
+
+TEST_F(SettingsStorageTest, IniDeletedWhileRunningReadsDefaultsAndIsWrittenAgain)
+{
+    put(programIni(), "[Settings]\r\ntabSize=3\r\n");
+    start();
+    QFile::remove(programIni());
+    table[tabSize].loadValue();
+    EXPECT_EQ(table[tabSize].value(), u"8");
+    table[wordWrap].setValue(u"1"_s);
+    EXPECT_EQ(iniValue(programIni(), u"wordWrap"_s), u"1");
+}
+
+TEST_F(SettingsStorageTest, SwitchingEachWayMovesEverySettingAndClearsTheOldPlace)
+{
+    start();
+    table[tabSize].setValue(u"5"_s);
+    storage.moveIniFile(true);
+    storage.switchStorage();
+    EXPECT_TRUE(storage.useIniFile());
+    EXPECT_EQ(registryValue(u"tabSize"_s), u"<none>");
+    EXPECT_EQ(iniValue(appDataIni(), u"saveToIni"_s), u"1");
+    EXPECT_EQ(iniValue(appDataIni(), u"tabSize"_s), u"5");
+    EXPECT_EQ(iniValue(appDataIni(), u"rememberPrefixString"_s), u"1");
+
+    storage.switchStorage();
+    EXPECT_FALSE(storage.useIniFile());
+    EXPECT_FALSE(QFileInfo::exists(configFolder() + u"/Orvane"_s));
+    EXPECT_EQ(registryValue(u"saveToIni"_s), u"0");
+    EXPECT_EQ(registryValue(u"tabSize"_s), u"5");
+}
+
+TEST_F(SettingsStorageTest, MoveToAppDataAndBack)
+{
+    put(programIni(), "[Settings]\r\nsaveToIni=1\r\n");
+    start();
+    table[tabSize].setValue(u"7"_s);
+    EXPECT_EQ(storage.moveIniFile(true), QString());
+    EXPECT_TRUE(storage.iniFileInAppData());
+    EXPECT_FALSE(QFile::exists(programIni()));
+    EXPECT_EQ(iniValue(appDataIni(), u"tabSize"_s), u"7");
+    EXPECT_EQ(iniValue(appDataIni(), u"iniFileTest"_s), u"<none>");
+
+    EXPECT_EQ(storage.moveIniFile(false), QString());
+    EXPECT_EQ(iniValue(programIni(), u"tabSize"_s), u"7");
+    EXPECT_FALSE(QFileInfo::exists(configFolder() + u"/Orvane"_s));
+}
+
+TEST_F(SettingsStorageTest, MoveToAFolderThatCannotBeWrittenKeepsTheOldFile)
+{
+    put(programIni(), "[Settings]\r\nsaveToIni=1\r\n");
+    start();
+    table[tabSize].setValue(u"7"_s);
+    blockConfigFolder();
+    EXPECT_FALSE(storage.moveIniFile(true).isEmpty());
+    EXPECT_FALSE(storage.iniFileInAppData());
+    EXPECT_EQ(iniValue(programIni(), u"tabSize"_s), u"7");
+}
+
+TEST_F(SettingsStorageTest, AppDataFolderThatCannotBeCreatedFailsQuietly)
+{
+    put(appDataIni(), "[Settings]\r\nsaveToIni=1\r\n");
+    start();
+    blockConfigFolder();
+    EXPECT_FALSE(storage.createAppDataFolder());
+    table[tabSize].setValue(u"4"_s);
+    EXPECT_EQ(table[tabSize].value(), u"4");
+    const IniWriteTest test = storage.testIniWrite(true);
+    EXPECT_FALSE(test.ok);
+    EXPECT_FALSE(test.error.isEmpty());
+}
+
+TEST_F(SettingsStorageTest, VersionSetupRewritesAn8BitIniAsUtf16WithAllValues)
+{
+    put(programIni(), "[Settings]\r\nsaveToIni=1\r\nprefixString=caf\xE9\r\n");
+    start();
+    table[currentVersion].setValue(u"1.8"_s);
+    EXPECT_FALSE(storage.iniFileIsUtf16());
+    storage.upgradeIniEncoding();
+    EXPECT_TRUE(storage.iniFileIsUtf16());
+    EXPECT_EQ(iniValue(programIni(), u"prefixString"_s), u"caf\u00E9");
+    EXPECT_EQ(iniValue(programIni(), u"currentVersion"_s), u"1.8");
+    EXPECT_EQ(iniValue(programIni(), u"rememberPrefixString"_s), u"1");
+}
+
+TEST_F(SettingsStorageTest, LegacyNumberedValuesGoOnlyWhenValue5IsThere)
+{
+    for (const QString &name : { u"0"_s, u"34"_s, u"35"_s })
+        putRegistry(name, u"x"_s);
+    storage.removeLegacyRegistryValues();
+    EXPECT_EQ(registryValue(u"0"_s), u"x");
+    putRegistry(u"5"_s, u"x"_s);
+    storage.removeLegacyRegistryValues();
+    EXPECT_EQ(registryValue(u"0"_s) + registryValue(u"5"_s) + registryValue(u"34"_s),
+        u"<none><none><none>");
+    EXPECT_EQ(registryValue(u"35"_s), u"x");
+}
+
+} // namespace
