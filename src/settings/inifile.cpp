@@ -79,7 +79,7 @@ IniDocument IniDocument::fromBytes(const QByteArray &bytes)
     IniDocument document;
     if (bytes.isEmpty())
         return document;
-    DecodedText decoded = decodeText(bytes);
+    SettingsFileText decoded = decodeText(bytes);
     document.m_encoding = decoded.encoding;
     document.m_lines = decoded.text.split(QLatin1Char('\n'));
     for (QString &line : document.m_lines) {

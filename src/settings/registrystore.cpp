@@ -288,7 +288,7 @@ RegFile parseBytes(ReadResult result, const QByteArray &bytes)
         file.damaged = true;
         return file;
     }
-    const DecodedText decoded = decodeText(bytes);
+    const SettingsFileText decoded = decodeText(bytes);
     RegFile file = parseRegistryText(decoded.text);
     file.damaged = file.damaged || !decoded.clean;
     return file;

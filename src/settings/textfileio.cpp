@@ -1,5 +1,7 @@
 #include "textfileio.h"
 
+#include "text/encodings.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -19,23 +21,19 @@ QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes, bo
     return text;
 }
 
-// Latin1 falls back to UTF-16 LE when the text has characters 8 bits cannot hold.
+// 8-bit text falls back to UTF-16 LE when it has characters the code page cannot hold.
 TextEncoding encodingFor(const QString &text, TextEncoding wanted)
 {
-    if (wanted != TextEncoding::Latin1)
+    if (wanted != TextEncoding::Windows1252)
         return wanted;
-    for (const QChar c : text) {
-        if (c.unicode() > 0xFF)
-            return TextEncoding::Utf16Le;
-    }
-    return wanted;
+    return IsWindows1252Representable(text) ? wanted : TextEncoding::Utf16Le;
 }
 
 } // namespace
 
-DecodedText decodeText(const QByteArray &bytes)
+SettingsFileText decodeText(const QByteArray &bytes)
 {
-    DecodedText result;
+    SettingsFileText result;
     const QByteArrayView view(bytes);
     if (view.startsWith("\xFF\xFE")) {
         result.encoding = TextEncoding::Utf16Le;
@@ -56,8 +54,8 @@ DecodedText decodeText(const QByteArray &bytes)
             result.text = std::move(text);
         } else {
             // 8-bit text: every byte maps to one character and back.
-            result.encoding = TextEncoding::Latin1;
-            result.text = QString::fromLatin1(bytes);
+            result.encoding = TextEncoding::Windows1252;
+            result.text = DecodeWindows1252(view);
         }
     }
     return result;
@@ -74,8 +72,8 @@ QByteArray encodeText(const QString &text, TextEncoding encoding)
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     case TextEncoding::Utf8:
         return text.toUtf8();
-    case TextEncoding::Latin1:
-        return text.toLatin1();
+    case TextEncoding::Windows1252:
+        return EncodeWindows1252(text);
     }
     return {};
 }

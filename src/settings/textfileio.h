@@ -8,9 +8,9 @@
 class QLockFile;
 
 // How a settings file's bytes are turned into text and back.
-enum class TextEncoding { Utf16Le, Utf16Be, Utf8Bom, Utf8, Latin1 };
+enum class TextEncoding { Utf16Le, Utf16Be, Utf8Bom, Utf8, Windows1252 };
 
-struct DecodedText
+struct SettingsFileText
 {
     QString text;
     TextEncoding encoding = TextEncoding::Utf16Le;
@@ -18,8 +18,8 @@ struct DecodedText
 };
 
 // By byte order mark; without one UTF-8 when valid, otherwise 8-bit.
-DecodedText decodeText(const QByteArray &bytes);
-// Latin1 text holding characters above U+00FF goes out as UTF-16 LE so that
+SettingsFileText decodeText(const QByteArray &bytes);
+// 8-bit text holding characters outside Windows-1252 goes out as UTF-16 LE so that
 // nothing turns into question marks.
 QByteArray encodeText(const QString &text, TextEncoding encoding);
 

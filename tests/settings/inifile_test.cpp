@@ -67,6 +67,10 @@ TEST(IniDocument, EightBitAndUtf8FilesKeepTheirEncodingUntilTheyCannot)
     EXPECT_EQ(latin.value(S, u"name"_s), u"caf\u00E9"_s);
     latin.setValue(S, u"x"_s, u"\u00FC"_s);
     EXPECT_EQ(latin.toBytes(), "[Settings]\r\nname=caf\xE9\r\nx=\xFC\r\n"_ba);
+    // The 8-bit code page is Windows-1252: 0x80 is the euro sign both ways.
+    latin.setValue(S, u"euro"_s, u"\u20AC"_s);
+    EXPECT_TRUE(latin.toBytes().endsWith("euro=\x80\r\n"));
+    EXPECT_EQ(valueIn("[Settings]\r\nname=\x80\x9C\r\n"_ba, u"name"_s), u"\u20AC\u0153");
     // A character 8 bits cannot hold turns the file into UTF-16 rather than a "?".
     latin.setValue(S, u"x"_s, u"\u20AC\u4E2D"_s);
     EXPECT_TRUE(latin.toBytes().startsWith("\xFF\xFE"));
