@@ -297,6 +297,9 @@ void TformMain::UpdateTitle()
         : FileNameOf(m_fileName, separator) + QStringLiteral(" - Orvane");
     if (m_modified)
         title += QLatin1Char('*');
+    // The application title is the taskbar text; it also keeps the platform
+    // from appending the program name to the caption a second time.
+    QGuiApplication::setApplicationDisplayName(title);
     setWindowTitle(title);
 }
 

@@ -2,6 +2,7 @@
 #include "testseams.h"
 #include "view/tmemopad.h"
 
+#include <QGuiApplication>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
@@ -94,6 +95,7 @@ TEST_F(DocumentTest, TitleFollowsNameAndModifiedFlag)
     saveAs(dir.filePath(QStringLiteral("x.nfo")), 0);
     EXPECT_TRUE(window->SaveDocument());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("x.nfo - Orvane"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("x.nfo - Orvane"));
     EXPECT_TRUE(action(*window, "Reopen1")->isEnabled());
 }
 
