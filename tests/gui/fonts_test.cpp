@@ -1,4 +1,5 @@
 #include "app/form01_main.h"
+#include "memorystore.h"
 #include "testseams.h"
 #include "view/tmemopad.h"
 
@@ -12,21 +13,6 @@
 #include <map>
 
 namespace {
-
-class MemoryStore : public SettingsStore
-{
-public:
-    QString readStoredValue(const QString &key, const QString &def) override
-    {
-        const auto it = values.find(key);
-        return it == values.end() ? def : it->second;
-    }
-    void writeStoredValue(const QString &key, const QString &value) override
-    {
-        values[key] = value;
-    }
-    std::map<QString, QString> values;
-};
 
 class FontsTest : public ::testing::Test
 {

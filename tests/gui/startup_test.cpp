@@ -1,3 +1,4 @@
+#include "memorystore.h"
 #include "testseams.h"
 
 #include "app/form01_main.h"
@@ -16,24 +17,6 @@
 #include <stdexcept>
 
 namespace {
-
-// Keeps settings in memory and counts writes.
-class MemoryStore : public SettingsStore
-{
-public:
-    QString readStoredValue(const QString &key, const QString &def) override
-    {
-        const auto it = values.find(key);
-        return it == values.end() ? def : it->second;
-    }
-    void writeStoredValue(const QString &key, const QString &value) override
-    {
-        values[key] = value;
-        writes.push_back(key);
-    }
-    std::map<QString, QString> values;
-    std::vector<QString> writes;
-};
 
 class StartupTest : public ::testing::Test
 {

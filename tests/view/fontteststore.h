@@ -1,35 +1,14 @@
 #pragma once
 
-#include "settings/settingsstore.h"
+#include "memorystore.h"
 #include "settings/settingstable.h"
 
-#include <map>
-#include <vector>
-
-// Settings kept in memory, with every write recorded.
-class FontTestStore : public SettingsStore
-{
-public:
-    QString readStoredValue(const QString &key, const QString &def) override
-    {
-        const auto it = values.find(key);
-        return it == values.end() ? def : it->second;
-    }
-    void writeStoredValue(const QString &key, const QString &value) override
-    {
-        values[key] = value;
-        writes.push_back(key);
-    }
-    std::map<QString, QString> values;
-    std::vector<QString> writes;
-};
-
-// A settings table at its defaults over a FontTestStore.
+// A settings table at its defaults over a MemoryStore.
 struct FontTestSettings
 {
     FontTestSettings() { table.createDefaultSettings(); }
     void set(SettingKey key, const QString &value) { table[key].assignValue(value); }
 
-    FontTestStore store;
+    MemoryStore store;
     SettingsTable table { &store };
 };
