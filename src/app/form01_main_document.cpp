@@ -92,7 +92,6 @@ QString EncodingEntry(const FileDialogState &dialog)
 
 void TformMain::SetupDocumentCommands()
 {
-    m_openDialog.fileName = untitled;
     m_openDialog.filters = { tr("All files (*)"), tr("All text files (*.nfo *.diz *.txt)"),
         tr("Info files (*.nfo *.diz)"), tr("Text files (*.txt)") };
     m_openDialog.defaultSuffix = QStringLiteral("nfo");
