@@ -108,14 +108,15 @@ TEST_F(LinksTest, WebLinksOffStillLeavesEmailHints)
     EXPECT_EQ(memo()->toolTip(), QStringLiteral("CTRL + click to compose e-mail\nme@b.org"));
 }
 
-TEST_F(LinksTest, MovingToAnotherLinkHidesTheHintOnce)
+TEST_F(LinksTest, LinkOnAWrappedLineIsFound)
 {
-    moveTo(WebIndex);
-    moveTo(MailIndex);
-    EXPECT_EQ(viewport()->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_TRUE(memo()->toolTip().isEmpty());
-    moveTo(MailIndex + 1);
-    EXPECT_EQ(memo()->toolTip(), QStringLiteral("CTRL + click to compose e-mail\nme@b.org"));
+    memo()->SetWordWrap(true);
+    const QString words = QStringLiteral("word ").repeated(60);
+    memo()->setText(words + QStringLiteral("http://wrap.org/y end"));
+    const int link = int(words.size()) + 3;
+    ASSERT_GT(memo()->LineFromCharIndex(link), 0);
+    moveTo(link);
+    EXPECT_EQ(memo()->toolTip(), QStringLiteral("CTRL + click to open link\nhttp://wrap.org/y"));
 }
 
 TEST_F(LinksTest, CtrlClickOpensOnlyWithCtrl)

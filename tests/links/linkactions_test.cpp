@@ -1,7 +1,5 @@
 #include "fakelinkview.h"
 #include "links/linkactions.h"
-#include "links/linkopen.h"
-#include "testseams.h"
 
 #include <gtest/gtest.h>
 
@@ -26,37 +24,11 @@ TEST(LinkHintText, EachKindAndWayOfOpening)
     EXPECT_TRUE(LinkHint(LinkKind::None, LinkFollow::Click, web).isEmpty());
 }
 
-TEST(LinkFollowSetting, KnownValuesAndTheRest)
-{
-    EXPECT_EQ(ParseLinkFollow(QStringLiteral("click")), LinkFollow::Click);
-    EXPECT_EQ(ParseLinkFollow(QStringLiteral("doubleClick")), LinkFollow::DoubleClick);
-    EXPECT_EQ(ParseLinkFollow(QStringLiteral("ctrlClick")), LinkFollow::CtrlClick);
-    EXPECT_EQ(ParseLinkFollow(QStringLiteral("none")), LinkFollow::None);
-    EXPECT_EQ(ParseLinkFollow(QStringLiteral("Click")), LinkFollow::None);
-}
-
 TEST(LinkUrlForShell, MailtoForEmailAndSchemeForWww)
 {
     EXPECT_EQ(LinkUrl(LinkKind::Email, QStringLiteral("me@a.org")).toString(), QStringLiteral("mailto:me@a.org"));
     EXPECT_EQ(LinkUrl(LinkKind::Web, QStringLiteral("ftp://a.org/x")).toString(), QStringLiteral("ftp://a.org/x"));
     EXPECT_EQ(LinkUrl(LinkKind::Web, QStringLiteral("www.a.org")).toString(), QStringLiteral("http://www.a.org"));
-}
-
-TEST(LinkOpening, GoesThroughTheUrlSeam)
-{
-    FakeSeams fake;
-    OpenLink(LinkKind::Email, QStringLiteral("me@a.org"));
-    OpenLink(LinkKind::None, QStringLiteral("me@a.org"));
-    ASSERT_EQ(fake.openedUrls.size(), 1u);
-    EXPECT_EQ(fake.openedUrls[0], QUrl(QStringLiteral("mailto:me@a.org")));
-}
-
-TEST(ClickInPlace, LessThanTenPixelsOnBothAxes)
-{
-    const QPoint down(100, 100);
-    EXPECT_TRUE(IsClickInPlace(down, {109, 91}));
-    EXPECT_FALSE(IsClickInPlace(down, {110, 100}));
-    EXPECT_FALSE(IsClickInPlace(down, {100, 90}));
 }
 
 // Line 0: "web http://a.org/x mail me@b.org"  (h at 4, m of me at 24)
@@ -76,17 +48,6 @@ protected:
         return LinkSettings::FromValues(QLatin1String(url), QLatin1String(email));
     }
 };
-
-TEST_F(LinkMouseTest, HoverFollowsTheSettings)
-{
-    LinkHover hover;
-    const LinkSettings s = settings("none", "ctrlClick");
-    EXPECT_FALSE(hover.Move(finder, view, web, s).hand);
-    const LinkHover::State onMail = hover.Move(finder, view, mail, s);
-    EXPECT_TRUE(onMail.hand);
-    EXPECT_TRUE(onMail.showHint);
-    EXPECT_EQ(onMail.hint, QStringLiteral("CTRL + click to compose e-mail\nme@b.org"));
-}
 
 TEST_F(LinkMouseTest, NewLinkTextSwitchesTheTooltipOffOnce)
 {
