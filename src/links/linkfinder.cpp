@@ -261,14 +261,15 @@ LinkFinder::TextSpan LinkFinder::FindWordRangeInLine(QStringView line, int colum
 {
     const int length = int(line.size());
     const int i = column + (mode == 1 ? 1 : 0);
-    const std::optional<QChar> ref = inLine(line, i) ? std::optional<QChar>(at(line, i)) : std::nullopt;
+    // Without a reference character nothing is alike.
+    const bool hasRef = inLine(line, i);
+    const QChar ref = hasRef ? at(line, i) : QChar();
     const auto alike = [&](QChar c) {
-        if (!ref)
+        if (!hasRef)
             return false;
-        if (c == *ref)
+        if (c == ref)
             return true;
-        return m_spaceTabAlike
-               && ((c == u' ' && *ref == u'\t') || (c == u'\t' && *ref == u' '));
+        return m_spaceTabAlike && ((c == u' ' && ref == u'\t') || (c == u'\t' && ref == u' '));
     };
     const auto delimiter = [&](QChar c) { return m_wordDelimiters.contains(c); };
 
