@@ -67,6 +67,7 @@ TformMain::TformMain(const StartupOptions &options, QWidget *parent)
     ApplyReadOnly();
     PlaceWindow();
     ApplyWordDetection();
+    SetupLinks();
     StartFontSet();
     SetupDocumentCommands();
     ProcessCommandLine(options.arguments);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/seams.h"
+#include "links/linkactions.h"
+#include "links/linkfinder.h"
 #include "settings/settingsstore.h"
 #include "settings/settingstable.h"
 #include "text/encodings.h"
@@ -71,6 +73,15 @@ public:
     void SetFontSelection(const QString &value);
     void UpdateFontSelectionMenu();
     void Wordwrap1Click();
+
+    // Links under the mouse in the editor (form01_main_links.cpp). The
+    // editor's mouse handlers run these steps; press and double click tell
+    // whether a link was opened or found, for the word selection after them.
+    const LinkFinder &linkFinder() const { return m_linkFinder; }
+    void LinkHoverStep(QPoint pos);
+    bool LinkPressStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers);
+    void LinkReleaseStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers);
+    LinkKind LinkDoubleClickStep();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -146,6 +157,16 @@ private:
     FileDialogState m_openDialog;
     FileDialogState m_saveDialog;
     class TformUnicodeWarning *m_unicodeWarning = nullptr;
+
+    // Links (form01_main_links.cpp).
+    void SetupLinks();
+    LinkSettings CurrentLinkSettings() const;
+    LinkFinder m_linkFinder;
+    LinkHover m_linkHover;
+    QPoint m_mouseDownPoint;
+    // The last pointer position reported by the editor; a double click
+    // reports none of its own.
+    QPoint m_linkPointer;
 };
 
 // The one main window of the process, for dialogs and messages.

@@ -1,0 +1,79 @@
+#include "form01_main.h"
+#include "ui_form01_main.h"
+
+#include "links/linkopen.h"
+#include "links/memolinkview.h"
+#include "view/tmemopad.h"
+
+#include <QToolTip>
+
+void TformMain::SetupLinks()
+{
+    m_linkFinder.SetWordDelimiters(m_settings[wordDelimiters].value());
+    TMemoPad *memo = ui->Memo1;
+    // Hovering needs movements without a button held.
+    memo->viewport()->setMouseTracking(true);
+    connect(memo, &TMemoPad::MouseMove, this,
+            [this](QPoint pos, Qt::MouseButtons, Qt::KeyboardModifiers) { LinkHoverStep(pos); });
+    connect(memo, &TMemoPad::MouseDown, this,
+            [this](Qt::MouseButton button, QPoint pos, Qt::MouseButtons,
+                   Qt::KeyboardModifiers modifiers) { LinkPressStep(button, pos, modifiers); });
+    connect(memo, &TMemoPad::MouseUp, this,
+            [this](Qt::MouseButton button, QPoint pos, Qt::MouseButtons,
+                   Qt::KeyboardModifiers modifiers) { LinkReleaseStep(button, pos, modifiers); });
+    connect(memo, &TMemoPad::DblClick, this, &TformMain::LinkDoubleClickStep);
+}
+
+// Read at every event: a change in the Options dialog counts at once.
+LinkSettings TformMain::CurrentLinkSettings() const
+{
+    return LinkSettings::FromValues(m_settings[urlFollow].value(), m_settings[emailFollow].value());
+}
+
+void TformMain::LinkHoverStep(QPoint pos)
+{
+    m_linkPointer = pos;
+    TMemoPad *memo = ui->Memo1;
+    const LinkHover::State hover =
+        m_linkHover.Move(m_linkFinder, MemoLinkView(*memo), pos, CurrentLinkSettings());
+    memo->viewport()->setCursor(hover.hand ? Qt::PointingHandCursor : Qt::IBeamCursor);
+    if (hover.showHint) {
+        memo->setToolTip(hover.hint);
+    } else {
+        memo->setToolTip(QString());
+        QToolTip::hideText();
+    }
+}
+
+bool TformMain::LinkPressStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers)
+{
+    m_linkPointer = pos;
+    if (button != Qt::LeftButton)
+        return false;
+    m_mouseDownPoint = pos;
+    const LinkKind kind = LinkToOpenOnPress(m_linkFinder, MemoLinkView(*ui->Memo1), pos,
+                                            modifiers & Qt::ControlModifier, CurrentLinkSettings());
+    OpenLink(kind, m_linkFinder.link());
+    return kind != LinkKind::None;
+}
+
+void TformMain::LinkReleaseStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers)
+{
+    m_linkPointer = pos;
+    if (button != Qt::LeftButton)
+        return;
+    const LinkKind kind =
+        LinkToOpenOnRelease(m_linkFinder, MemoLinkView(*ui->Memo1), m_mouseDownPoint, pos,
+                            modifiers & Qt::ControlModifier, CurrentLinkSettings());
+    m_mouseDownPoint = QPoint();
+    OpenLink(kind, m_linkFinder.link());
+}
+
+LinkKind TformMain::LinkDoubleClickStep()
+{
+    const DoubleClickLink link =
+        LinkOnDoubleClick(m_linkFinder, MemoLinkView(*ui->Memo1), m_linkPointer, CurrentLinkSettings());
+    if (link.open)
+        OpenLink(link.found, m_linkFinder.link());
+    return link.found;
+}
