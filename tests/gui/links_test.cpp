@@ -1,27 +1,11 @@
 #include "app/form01_main.h"
+#include "memorystore.h"
 #include "testseams.h"
 #include "view/tmemopad.h"
 
 #include <QtTest/QTest>
 
-#include <map>
-
 namespace {
-
-class MemoryStore : public SettingsStore
-{
-public:
-    QString readStoredValue(const QString &key, const QString &def) override
-    {
-        const auto it = values.find(key);
-        return it == values.end() ? def : it->second;
-    }
-    void writeStoredValue(const QString &key, const QString &value) override
-    {
-        values[key] = value;
-    }
-    std::map<QString, QString> values;
-};
 
 // Line 0: "see http://a.org/x or" ; line 1: "mail me@b.org now"
 const QString Text = QStringLiteral("see http://a.org/x or\r\nmail me@b.org now");
