@@ -77,6 +77,34 @@ void appendBlock(QString &out, const QTextBlock &block, int from, int to)
         out += QLatin1String("\r\n");
 }
 
+bool isShownStandIn(char16_t c)
+{
+    if (c < u'\u00B6') // below every stand-in: the common case
+        return false;
+    for (const StandIn &s : standIns) {
+        if (s.shown == c)
+            return true;
+    }
+    return false;
+}
+
+// What the character at position stands for: itself unless it carries a mark.
+QChar programCharAt(const QTextDocument &document, int position, QChar shown)
+{
+    const QTextBlock block = document.findBlock(position);
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (!fragment.contains(position))
+            continue;
+        const QTextCharFormat format = fragment.charFormat();
+        if (!format.hasProperty(MarkProperty))
+            return shown;
+        const auto original = char16_t(format.intProperty(MarkProperty));
+        return standInFor(original) == shown.unicode() ? QChar(original) : shown;
+    }
+    return shown;
+}
+
 } // namespace
 
 DocumentForm ToDocumentForm(QStringView programText)
@@ -136,7 +164,27 @@ QString ProgramText(const QTextDocument &document, int from, int to)
 
 QString ProgramText(const QTextDocument &document)
 {
-    return ProgramText(document, 0, document.characterCount() - 1);
+    // One pass over the raw text copies long runs at once; walking the
+    // fragments block by block is several times slower on large documents.
+    const QString raw = document.toRawText();
+    const qsizetype n = std::min<qsizetype>(raw.size(), document.characterCount() - 1);
+    QString out;
+    out.reserve(n + n / 16);
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = raw[i];
+        const bool separator = c == QChar::ParagraphSeparator;
+        if (!separator && !isShownStandIn(c.unicode()))
+            continue;
+        out.append(QStringView(raw).sliced(runStart, i - runStart));
+        if (separator)
+            out += QLatin1String("\r\n");
+        else
+            out += programCharAt(document, int(i), c);
+        runStart = i + 1;
+    }
+    out.append(QStringView(raw).sliced(runStart, n - runStart));
+    return out;
 }
 
 int ProgramLength(const QTextDocument &document)

@@ -27,6 +27,7 @@ std::vector<RoundTripCase> roundTripCases()
         {"separators", QStringLiteral("x\u2028y\u2029z")},
         {"frame_marks", QStringLiteral("\uFDD0a\uFDD1")},
         {"real_control_pictures", QStringLiteral("\u240D\u240A\u00B6\uFFFD")},
+        {"pictures_beside_stand_ins", QStringLiteral("\u00B6\u2029\u00B6\r\u240D\r\n")},
         {"surrogates", QStringLiteral("\U0001F600\r\n\U0001F600\r")},
         {"nbsp_and_tab", QStringLiteral("a\u00A0b\tc")},
     };
