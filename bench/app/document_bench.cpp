@@ -1,0 +1,132 @@
+// Opening a file in the main window end to end (detection, decoding, line
+// breaks, putting the text into the editor with the NFO or text font) and
+// saving it again.
+#include "app/form01_main.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// Block and shade bytes of code page 437 on CR LF lines, 80 columns.
+QByteArray nfoBytes(qsizetype size)
+{
+    const QByteArray line = QByteArray("\xDB\xDB\xB2\xB1\xB0  ").repeated(11) + "art\r\n";
+    QByteArray out;
+    out.reserve(size + line.size());
+    while (out.size() < size)
+        out += line;
+    return out;
+}
+
+// UTF-8 prose with LF line breaks.
+QByteArray textBytes(qsizetype size)
+{
+    const QByteArray line(
+        "Plain text with an accent: caf\xC3\xA9, and a euro sign \xE2\x82\xAC here.\n");
+    QByteArray out;
+    out.reserve(size + line.size());
+    while (out.size() < size)
+        out += line;
+    return out;
+}
+
+struct Fixture
+{
+    Fixture()
+    {
+        write(nfo, nfoBytes(1 << 20));
+        write(text, textBytes(10 << 20));
+        // The program "runs" from the build folder, where the font files are.
+        window = std::make_unique<TformMain>(
+            StartupOptions { QStringLiteral(ORVANE_FONT_DIR "/orvane"), {}, &store });
+        window->show();
+    }
+    static void write(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+
+    QTemporaryDir dir;
+    QString nfo = dir.filePath(QStringLiteral("art.nfo"));
+    QString text = dir.filePath(QStringLiteral("prose.txt"));
+    NullSettingsStore store;
+    std::unique_ptr<TformMain> window;
+};
+
+// Made on first use and gone before the application, as the window must be.
+std::unique_ptr<Fixture> theFixture;
+
+Fixture &fixture()
+{
+    if (!theFixture)
+        theFixture = std::make_unique<Fixture>();
+    return *theFixture;
+}
+
+void open(benchmark::State &state, const QString &path)
+{
+    TformMain &window = *fixture().window;
+    for (auto _ : state) {
+        if (!window.OpenFile(path, QString(), true))
+            state.SkipWithError("open failed");
+        QCoreApplication::processEvents();
+    }
+    state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+}
+
+void save(benchmark::State &state, const QString &path)
+{
+    TformMain &window = *fixture().window;
+    if (!window.OpenFile(path, QString(), true)) {
+        state.SkipWithError("open failed");
+        return;
+    }
+    for (auto _ : state) {
+        if (!window.SaveDocument())
+            state.SkipWithError("save failed");
+    }
+    state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+}
+
+void OpenNfo1MB(benchmark::State &state)
+{
+    open(state, fixture().nfo);
+}
+void OpenText10MB(benchmark::State &state)
+{
+    open(state, fixture().text);
+}
+void SaveNfo1MB(benchmark::State &state)
+{
+    save(state, fixture().nfo);
+}
+void SaveText10MB(benchmark::State &state)
+{
+    save(state, fixture().text);
+}
+
+} // namespace
+
+BENCHMARK(OpenNfo1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenText10MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveNfo1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveText10MB)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    theFixture.reset();
+    return 0;
+}
