@@ -82,11 +82,17 @@ Decoded decode(QByteArrayView bytes, Encoding wanted)
     return { std::move(decoded.text), use, decoded.invalidBytes };
 }
 
-bool isSpecialFile(const QString &path)
+// Why a path that exists cannot be loaded: folders fail to open anyway,
+// devices and pipes could block or never end. Empty for a regular file.
+QString specialFileReason(const QString &path)
 {
-    // Folders fail to open anyway; devices and pipes could block or never end.
     const QFileInfo info(path);
-    return info.exists() && !info.isFile();
+    if (!info.exists() || info.isFile())
+        return {};
+    if (info.isDir())
+        return QCoreApplication::translate("TextFiles", "It is a folder, not a file.");
+    return QCoreApplication::translate(
+        "TextFiles", "It is a device or a pipe, not a regular file.");
 }
 
 } // namespace
@@ -191,9 +197,9 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
 
 LoadResult LoadTextFile(const LoadRequest &request, TempCopyLocation &location)
 {
-    if (isSpecialFile(request.path)) {
+    if (const QString reason = specialFileReason(request.path); !reason.isEmpty()) {
         LoadResult refused;
-        refused.error = openFailure(request.path);
+        refused.error = openFailure(request.path, reason);
         return refused;
     }
     const qint64 size = QFileInfo(request.path).size();

@@ -126,9 +126,12 @@ TEST_F(TextLoad, UnopenableFilesFailBeforeTheEditorIsTouched)
     const LoadResult m = loadPath(missing);
     EXPECT_FALSE(m.ok || m.fileOpened);
     EXPECT_TRUE(m.error.startsWith(openFailed(missing))) << qPrintable(m.error);
-    EXPECT_EQ(loadPath(scratch.folder()).error, openFailed(scratch.folder()));
+    EXPECT_EQ(loadPath(scratch.folder()).error,
+        openFailed(scratch.folder()) + QStringLiteral("\nIt is a folder, not a file."));
     // A device would be read forever.
-    EXPECT_EQ(loadPath(QStringLiteral("/dev/zero")).error, openFailed(QStringLiteral("/dev/zero")));
+    EXPECT_EQ(loadPath(QStringLiteral("/dev/zero")).error,
+        openFailed(QStringLiteral("/dev/zero"))
+            + QStringLiteral("\nIt is a device or a pipe, not a regular file."));
     if (geteuid() != 0) { // permissions do not apply to root
         const QString secret = scratch.write(QStringLiteral("secret.txt"), "x");
         QFile::setPermissions(secret, QFileDevice::WriteOwner);
