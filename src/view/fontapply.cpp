@@ -1,5 +1,7 @@
 #include "fontapply.h"
 
+#include "tmemopad.h"
+
 #include "settings/settingstable.h"
 
 #include <QApplication>
@@ -22,6 +24,11 @@ void ApplyEditorColors(QPlainTextEdit *editor, const QColor &text, const QColor 
 
 void ApplyTabStopUnits(QPlainTextEdit *editor, int dialogUnits)
 {
+    // The editor control keeps line positions that a tab change must drop.
+    if (auto *memo = qobject_cast<TMemoPad *>(editor)) {
+        memo->SetTabStops(dialogUnits);
+        return;
+    }
     const int charWidth = QFontMetrics(editor->font()).averageCharWidth();
     editor->setTabStopDistance(dialogUnits * charWidth / 4.0);
 }

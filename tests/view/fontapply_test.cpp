@@ -1,6 +1,7 @@
 #include "fontteststore.h"
 #include "view/fontapply.h"
 #include "view/fontregistry.h"
+#include "view/tmemopad.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -100,6 +101,19 @@ TEST(FontRegistryTest, MissingFilesAreSkipped)
     RegisterPrivateFonts(empty.path());
     EXPECT_FALSE(QFontDatabase::families().contains(QStringLiteral("ASCII")));
     UnregisterPrivateFonts();
+}
+
+TEST_F(FontApplyTest, WrappedLineCountsFollowATabStopChange)
+{
+    TMemoPad memo;
+    memo.resize(400, 300);
+    memo.SetWordWrap(true);
+    ApplyFont(&memo, settings.table, QStringLiteral("/a/b.nfo"), 100, tabStopsSet);
+    memo.setText(QStringLiteral("a\tb\tc\td\r\n").repeated(200));
+    ASSERT_EQ(memo.LineCount(), 201); // eight-cell tabs: every line fits
+    // Wider tabs wrap every line, also lines that were never painted.
+    ApplyTabStopUnits(&memo, 4 * 32);
+    EXPECT_GT(memo.LineCount(), 201 * 3 / 2);
 }
 
 } // namespace
