@@ -2,6 +2,7 @@
 // breaks, putting the text into the editor with the NFO or text font) and
 // saving it again.
 #include "app/form01_main.h"
+#include "samples.h"
 
 #include <QApplication>
 #include <QFile>
@@ -12,29 +13,6 @@
 #include <memory>
 
 namespace {
-
-// Block and shade bytes of code page 437 on CR LF lines, 80 columns.
-QByteArray nfoBytes(qsizetype size)
-{
-    const QByteArray line = QByteArray("\xDB\xDB\xB2\xB1\xB0  ").repeated(11) + "art\r\n";
-    QByteArray out;
-    out.reserve(size + line.size());
-    while (out.size() < size)
-        out += line;
-    return out;
-}
-
-// UTF-8 prose with LF line breaks.
-QByteArray textBytes(qsizetype size)
-{
-    const QByteArray line(
-        "Plain text with an accent: caf\xC3\xA9, and a euro sign \xE2\x82\xAC here.\n");
-    QByteArray out;
-    out.reserve(size + line.size());
-    while (out.size() < size)
-        out += line;
-    return out;
-}
 
 struct Fixture
 {

@@ -3,6 +3,7 @@
 #include "text/detection.h"
 #include "text/textload.h"
 #include "text/textsave.h"
+#include "samples.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,29 +11,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Block and shade bytes of code page 437 on CR LF lines, 80 columns.
-QByteArray nfoBytes(qsizetype size, const QByteArray &lineEnd)
-{
-    const QByteArray line = QByteArray("\xDB\xDB\xB2\xB1\xB0  ").repeated(11) + "art";
-    QByteArray out;
-    out.reserve(size + line.size());
-    while (out.size() < size)
-        out += line + lineEnd;
-    return out;
-}
-
-// UTF-8 prose with LF line breaks, converted to CR LF on loading.
-QByteArray textBytes(qsizetype size)
-{
-    const QByteArray line(
-        "Plain text with an accent: caf\xC3\xA9, and a euro sign \xE2\x82\xAC here.\n");
-    QByteArray out;
-    out.reserve(size + line.size());
-    while (out.size() < size)
-        out += line;
-    return out;
-}
 
 struct Files
 {
