@@ -109,11 +109,17 @@ LinkFinder::UrlStart LinkFinder::FindUrlStart(QStringView line, int column) cons
 
 std::optional<QString> LinkFinder::MatchScheme(QStringView line, int colonColumn) const
 {
-    const QString lower = line.toString().toLower();
+    if (colonColumn < 1 || colonColumn - 1 > line.size())
+        return std::nullopt;
+    // Only the text before the colon matters, lower-cased one code unit at a
+    // time: whole-string lower-casing may change the length (U+0130) and
+    // with it every column.
+    const qsizetype lookBack = std::min<qsizetype>(colonColumn - 1, m_schemeLookahead);
+    QString before = line.mid(colonColumn - 1 - lookBack, lookBack).toString();
+    for (QChar &c : before)
+        c = c.toLower();
     for (const QString &scheme : m_schemes) {
-        const int n = int(scheme.size());
-        if (n < colonColumn && colonColumn - 1 <= lower.size()
-            && QStringView(lower).mid(colonColumn - 1 - n, n) == scheme)
+        if (before.endsWith(scheme))
             return scheme;
     }
     return std::nullopt;

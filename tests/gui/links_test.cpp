@@ -81,6 +81,16 @@ TEST_F(LinksTest, HoverShowsHandAndHintOnlyOverLinks)
     EXPECT_TRUE(memo()->toolTip().isEmpty());
 }
 
+TEST_F(LinksTest, AnotherLinkHidesTheHintForOneMovement)
+{
+    moveTo(WebIndex);
+    moveTo(MailIndex);
+    EXPECT_EQ(viewport()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(memo()->toolTip().isEmpty());
+    moveTo(MailIndex + 1);
+    EXPECT_EQ(memo()->toolTip(), QStringLiteral("CTRL + click to compose e-mail\nme@b.org"));
+}
+
 TEST_F(LinksTest, WebLinksOffStillLeavesEmailHints)
 {
     setting(urlFollow, "none");

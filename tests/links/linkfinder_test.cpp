@@ -61,6 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"mismatched_brackets_kept", u"(http://a.b/c]", 5, u"http://a.b/c]"},
         LineCase{"quoted_in_round_brackets", u"('http://a.b/c')", 5, u"http://a.b/c"},
         LineCase{"quoted_with_semicolon", u"('http://a.b/c');", 5, u"http://a.b/c"},
+        // Regression: lower-casing the whole line made U+0130 two characters
+        // and shifted the colon's column.
+        LineCase{"dotted_capital_i_earlier_in_line", u"\u0130 Http://a.b", 4, u"Http://a.b"},
         LineCase{"letters_glued_before_scheme", u"xhttp://a.b", 3, u"http://a.b"},
         LineCase{"file_two_slashes", u"file://c/x.txt", 2, u"file://c/x.txt"},
         LineCase{"file_three_slashes", u"file:///c/x.txt", 2, u""},
