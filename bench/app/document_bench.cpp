@@ -2,14 +2,13 @@
 // breaks, putting the text into the editor with the NFO or text font) and
 // saving it again.
 #include "app/form01_main.h"
+#include "guibenchmain.h"
 #include "samples.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
 #include <memory>
 
 namespace {
@@ -18,18 +17,12 @@ struct Fixture
 {
     Fixture()
     {
-        write(nfo, nfoBytes(1 << 20));
-        write(text, textBytes(10 << 20));
+        writeSample(nfo, nfoBytes(1 << 20));
+        writeSample(text, textBytes(10 << 20));
         // The program "runs" from the build folder, where the font files are.
         window = std::make_unique<TformMain>(
             StartupOptions { QStringLiteral(ORVANE_FONT_DIR "/orvane"), {}, &store });
         window->show();
-    }
-    static void write(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
     }
 
     QTemporaryDir dir;
@@ -100,11 +93,5 @@ BENCHMARK(SaveText10MB)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    theFixture.reset();
-    return 0;
+    return RunGuiBenchmarks(argc, argv, [] { theFixture.reset(); });
 }

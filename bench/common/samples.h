@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
+#include <QString>
 
 // Block and shade bytes of code page 437 on 80-column lines ending in lineEnd.
 inline QByteArray nfoBytes(qsizetype size, const QByteArray &lineEnd = "\r\n")
@@ -23,4 +25,11 @@ inline QByteArray textBytes(qsizetype size)
     while (out.size() < size)
         out += line;
     return out;
+}
+
+inline void writeSample(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
 }

@@ -2,14 +2,12 @@
 // every mouse movement runs it, so it must stay in the microseconds.
 // Without word wrap a 500-character line stays one line of the editor.
 #include "fakelinkview.h"
+#include "guibenchmain.h"
 #include "links/linkfinder.h"
 #include "links/memolinkview.h"
 #include "view/tmemopad.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
-
 #include <map>
 #include <memory>
 
@@ -100,9 +98,10 @@ void FindLinkAtInEditor(benchmark::State &state)
     const MemoLinkView view(pad);
     const int index = pad.LineIndex(pad.FirstVisibleLine() + 2) + int(state.range(0));
     const QPoint left = *pad.PosFromChar(index);
-    const QPoint point(left.x() + pad.AverageCharWidth() / 2, left.y() + pad.fontMetrics().height() / 2);
-    const std::optional<LinkTextView::PointChar> hit =
-        view.CharFromPoint(point.x() - (pad.AverageCharWidth() + 1) / 2, point.y());
+    const QPoint point(
+        left.x() + pad.AverageCharWidth() / 2, left.y() + pad.fontMetrics().height() / 2);
+    const std::optional<LinkTextView::PointChar> hit
+        = view.CharFromPoint(point.x() - (pad.AverageCharWidth() + 1) / 2, point.y());
     if (!hit || hit->index != index) {
         state.SkipWithError("the point misses the character");
         return;
@@ -121,10 +120,5 @@ BENCHMARK(FindLinkAtInEditor)->Arg(0)->Arg(60)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks(argc, argv);
 }

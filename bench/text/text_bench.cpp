@@ -1,9 +1,9 @@
 // Loading (detection, repair, decoding, line breaks) and saving a 1 MB NFO
 // and a 10 MB text file.
+#include "samples.h"
 #include "text/detection.h"
 #include "text/textload.h"
 #include "text/textsave.h"
-#include "samples.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,15 +16,9 @@ struct Files
 {
     Files()
     {
-        write(nfo, nfoBytes(1 << 20, "\r\n"));
-        write(damagedNfo, nfoBytes(1 << 20, "\r\r\n"));
-        write(text, textBytes(10 << 20));
-    }
-    static void write(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
+        writeSample(nfo, nfoBytes(1 << 20, "\r\n"));
+        writeSample(damagedNfo, nfoBytes(1 << 20, "\r\r\n"));
+        writeSample(text, textBytes(10 << 20));
     }
 
     QTemporaryDir dir;

@@ -1,12 +1,10 @@
 // Position conversions on a 10 MB, 200,000-line text: each must stay far
 // below 10 microseconds, whatever the position.
+#include "guibenchmain.h"
 #include "view/programtext.h"
 #include "view/tmemopad.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
-
 #include <random>
 #include <vector>
 
@@ -85,10 +83,5 @@ BENCHMARK(LineIndex);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks(argc, argv);
 }
