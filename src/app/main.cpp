@@ -15,5 +15,5 @@ int main(int argc, char **argv)
     } catch (...) {
         ReportException(std::current_exception());
     }
-    return 0;
+    return 1; // the window could not be made: not a clean run
 }

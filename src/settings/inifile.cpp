@@ -1,5 +1,7 @@
 #include "inifile.h"
 
+#include "text/textsave.h"
+
 #include <QLockFile>
 
 #include <cerrno>
@@ -53,10 +55,6 @@ template <typename Change> IniResult changeIniFile(const QString &path, Change c
     QLockFile lock(lockFilePathFor(path));
     if (!acquireLock(lock, result.error))
         return result;
-    if (isReadOnlyFile(path)) {
-        result.error = qt_error_string(EACCES);
-        return result;
-    }
     QByteArray bytes;
     if (readWholeFile(path, bytes, result.error) == ReadResult::Failed)
         return result;
@@ -69,7 +67,8 @@ template <typename Change> IniResult changeIniFile(const QString &path, Change c
 
 bool save(const QString &path, const IniDocument &document, QString &error)
 {
-    return writeFileAtomically(path, document.toBytes(), error);
+    error = WriteFileAtomically(path, document.toBytes());
+    return error.isEmpty();
 }
 
 } // namespace
@@ -81,6 +80,7 @@ IniDocument IniDocument::fromBytes(const QByteArray &bytes)
         return document;
     SettingsFileText decoded = decodeText(bytes);
     document.m_encoding = decoded.encoding;
+    document.m_byteOrderMark = decoded.byteOrderMark;
     document.m_lines = decoded.text.split(QLatin1Char('\n'));
     for (QString &line : document.m_lines) {
         if (line.endsWith(QLatin1Char('\r')))
@@ -96,7 +96,7 @@ QByteArray IniDocument::toBytes() const
     QString text;
     for (const QString &line : m_lines)
         text += line + QLatin1String("\r\n");
-    return encodeText(text, m_encoding);
+    return encodeText(text, m_encoding, m_byteOrderMark);
 }
 
 qsizetype IniDocument::findSection(const QString &section) const

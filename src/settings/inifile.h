@@ -31,7 +31,8 @@ private:
     qsizetype findKey(const QString &section, const QString &key) const;
 
     QStringList m_lines; // without line ends; no empty last line for the final break
-    TextEncoding m_encoding = TextEncoding::Utf16Le;
+    Encoding m_encoding = Encoding::Utf16LE;
+    bool m_byteOrderMark = true;
 };
 
 // Outcome of one read or change of an INI file on disk.

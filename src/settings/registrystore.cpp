@@ -1,6 +1,7 @@
 #include "registrystore.h"
 
 #include "l10n/messages.h"
+#include "text/textsave.h"
 #include "textfileio.h"
 
 #include <QDateTime>
@@ -294,23 +295,15 @@ RegFile parseBytes(ReadResult result, const QByteArray &bytes)
     return file;
 }
 
-RegFile loadFile(const QString &path)
-{
-    QByteArray bytes;
-    QString error;
-    const ReadResult result = readWholeFile(path, bytes, error);
-    return parseBytes(result, bytes);
-}
-
 // The unreadable file moves to a name of its own before it is written over.
-void keepAside(const QString &path)
+bool keepAside(const QString &path)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = path + QStringLiteral(".unreadable-") + stamp;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside
             = path + QStringLiteral(".unreadable-") + stamp + QLatin1Char('-') + QString::number(n);
-    QFile::rename(path, aside);
+    return QFile::rename(path, aside);
 }
 
 // Reads the file, lets change edit it and writes it back, all under the lock.
@@ -323,16 +316,23 @@ template <typename Change> bool modifyFile(const QString &path, Change change)
     QLockFile lock(lockFilePathFor(path));
     if (!acquireLock(lock, error))
         return false;
-    RegFile file = loadFile(path);
+    QByteArray bytes;
+    const ReadResult read = readWholeFile(path, bytes, error);
+    // A file that cannot be read at all may still hold everything: leave it be.
+    if (read == ReadResult::Failed)
+        return false;
+    RegFile file = parseBytes(read, bytes);
     bool changed = false;
     if (!change(file, changed))
         return false;
     if (!changed)
         return true;
-    if (file.damaged && QFileInfo::exists(path))
-        keepAside(path);
-    return writeFileAtomically(
-        path, encodeText(formatRegistryText(std::move(file)), TextEncoding::Utf16Le), error);
+    // What could not be parsed is kept, or nothing is written over it.
+    if (file.damaged && QFileInfo::exists(path) && !keepAside(path))
+        return false;
+    return WriteFileAtomically(
+        path, encodeText(formatRegistryText(std::move(file)), Encoding::Utf16LE, true))
+        .isEmpty();
 }
 
 QString rootPath(RegistryRoot root)

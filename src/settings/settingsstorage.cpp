@@ -3,6 +3,7 @@
 #include "inifile.h"
 #include "l10n/messages.h"
 #include "settingstable.h"
+#include "text/detection.h"
 
 #include <QDir>
 #include <QFile>
@@ -157,8 +158,7 @@ void SettingsStorage::deleteIniFile()
 
 bool SettingsStorage::iniFileIsUtf16() const
 {
-    QFile file(activeIniFilePath());
-    return file.open(QIODevice::ReadOnly) && file.read(2) == QByteArrayView("\xFF\xFE");
+    return DetectEncoding(activeIniFilePath(), false).encoding == Encoding::Utf16LE;
 }
 
 bool SettingsStorage::createAppDataFolder()

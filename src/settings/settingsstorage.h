@@ -1,5 +1,6 @@
 #pragma once
 
+#include "inifile.h"
 #include "registrystore.h"
 #include "settingsstore.h"
 
@@ -20,11 +21,7 @@ struct StoragePaths
 enum class IniLocation { ProgramFolder, AppData };
 
 // Result of the INI write test; error holds the system's text on failure.
-struct IniWriteTest
-{
-    bool ok = false;
-    QString error;
-};
+using IniWriteTest = IniResult;
 
 // The settings back end: the registry key \Software\Orvane of the current user,
 // or settings.ini beside the program or in the user's application-data folder.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/encodings.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,13 +9,12 @@
 
 class QLockFile;
 
-// How a settings file's bytes are turned into text and back.
-enum class TextEncoding { Utf16Le, Utf16Be, Utf8Bom, Utf8, Windows1252 };
-
+// A settings file's text, with the layout of its bytes so that a rewrite keeps it.
 struct SettingsFileText
 {
     QString text;
-    TextEncoding encoding = TextEncoding::Utf16Le;
+    Encoding encoding = Encoding::Utf16LE;
+    bool byteOrderMark = true;
     bool clean = true; // false when some bytes did not decode
 };
 
@@ -21,15 +22,12 @@ struct SettingsFileText
 SettingsFileText decodeText(const QByteArray &bytes);
 // 8-bit text holding characters outside Windows-1252 goes out as UTF-16 LE so that
 // nothing turns into question marks.
-QByteArray encodeText(const QString &text, TextEncoding encoding);
+QByteArray encodeText(const QString &text, Encoding encoding, bool byteOrderMark);
 
 enum class ReadResult { Read, Missing, Failed };
 
 // The whole file; Missing when there is nothing at path.
 ReadResult readWholeFile(const QString &path, QByteArray &bytes, QString &error);
-
-// Writes through a temporary file so a reader never sees half of it.
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString &error);
 
 // Whether the file exists and its owner may not write it (the read-only attribute).
 bool isReadOnlyFile(const QString &path);

@@ -34,19 +34,18 @@ QString WriteFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo info(path);
     if (info.exists() && (!info.isFile() || isReadOnly(info)))
-        return saveFailure(path,
-            QCoreApplication::translate(
-                "TextFiles", "The file is read-only or not a regular file."));
+        return QCoreApplication::translate(
+            "TextFiles", "The file is read-only or not a regular file.");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return saveFailure(path, file.errorString());
+        return file.errorString();
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return saveFailure(path, reason);
+        return reason;
     }
     if (!file.commit())
-        return saveFailure(path, file.errorString());
+        return file.errorString();
     return {};
 }
 
@@ -72,10 +71,12 @@ SaveResult SaveTextFile(const SaveRequest &request, QStringView text, const Unic
     }
 
     result.encoding = encoding;
-    result.error
+    const QString reason
         = WriteFileAtomically(request.path, EncodeForSave(text, encoding, request.loadEncoding));
-    if (!result.error.isEmpty())
+    if (!reason.isEmpty()) {
+        result.error = saveFailure(request.path, reason);
         result.outcome = SaveOutcome::Failed;
+    }
     else
         result.outcome = warned ? SaveOutcome::WrittenAfterWarning : SaveOutcome::Written;
     return result;

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -181,6 +182,15 @@ TEST_F(RegistryStoreTest, DamagedFileIsReadAsFarAsPossibleAndKeptAsideBeforeRewr
         EXPECT_EQ(read(orvaneKey, u"x"_s), u"ok");
     }
     EXPECT_EQ(asideFiles().size(), 4);
+}
+
+TEST_F(RegistryStoreTest, AFileThatCannotBeReadAtAllIsNeitherReplacedNorMoved)
+{
+    // A folder in the file's place fails to open, as an unreadable file would.
+    ASSERT_TRUE(QDir().mkpath(path()));
+    EXPECT_FALSE(write(orvaneKey, u"x"_s, u"1"_s));
+    EXPECT_TRUE(QFileInfo(path()).isDir());
+    EXPECT_TRUE(QDir(dir.filePath(u"reg"_s)).entryList({ u"registry.reg.*"_s }).isEmpty());
 }
 
 TEST(RegistryFailureMessage, NamesTheSettingOrTheMissingRights)
