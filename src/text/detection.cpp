@@ -180,8 +180,12 @@ Detection DetectEncoding(const QString &path, bool repair, TempCopyLocation &loc
         head = file.read(repair ? kScanSize : 4);
     }
 
+    result.encoding = EncodingOfByteOrderMark(head.first(qMin(head.size(), qsizetype(3))));
+    // The repair works on bytes; in UTF-16 a CR byte may be half of another
+    // character (U+0D00 to U+0DFF), so those files are never repaired.
+    const bool unitsOfTwo = IsUtf16(result.encoding);
     Repairer scan;
-    for (qsizetype i = 0; i < head.size(); ++i) {
+    for (qsizetype i = 0; i < head.size() && !unitsOfTwo; ++i) {
         if (!repair && i >= 3)
             break;
         if (scan.take(head[i]))
@@ -203,7 +207,6 @@ Detection DetectEncoding(const QString &path, bool repair, TempCopyLocation &loc
         result.doubledCarriageReturn = !result.repairedCopy.isEmpty();
     }
 
-    result.encoding = EncodingOfByteOrderMark(head.first(qMin(head.size(), qsizetype(3))));
     if (result.encoding == Encoding::None) {
         const SniffResult sniffed = SniffEncoding(sample);
         result.encoding = sniffed.encoding;

@@ -19,6 +19,11 @@ QString EncodingName(Encoding encoding);
 // 0 stands for the default 8-bit code page.
 int EncodingCodePage(Encoding encoding);
 
+inline bool IsUtf16(Encoding encoding)
+{
+    return encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE;
+}
+
 // Empty for the single-byte encodings and None.
 QByteArray ByteOrderMark(Encoding encoding);
 // The encoding named by a byte order mark at the start of bytes, or None.

@@ -146,7 +146,6 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
 {
     LoadResult result;
     result.fileOpened = detection.fileOpened;
-    result.repaired = detection.doubledCarriageReturn;
 
     Encoding chosen = request.chosen;
     if (chosen == Encoding::None && detection.encoding == Encoding::None
@@ -154,9 +153,13 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
         chosen = Encoding::WesternLatin;
     result.documentEncoding = chosen != Encoding::None ? chosen : detection.encoding;
     result.nulPath = chosen == Encoding::None && detection.nulFound;
+    // The byte-wise repair would split UTF-16 characters: their file is read as it is.
+    const bool useCopy = detection.repairedFile && !result.nulPath
+        && !IsUtf16(result.documentEncoding);
+    result.repaired = useCopy;
 
     FileBytes file;
-    if (detection.repairedFile && !result.nulPath) {
+    if (useCopy) {
         file = readFile(*detection.repairedFile, request.path, request.maxBytes);
     } else {
         // The NUL path shows the file itself, never the repaired copy.

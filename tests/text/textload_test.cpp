@@ -44,6 +44,20 @@ TEST_F(TextLoad, DoubledCarriageReturnsLoadRepairedAndTheCopyIsDeleted)
     EXPECT_FALSE(QFile::exists(location.path()));
 }
 
+TEST_F(TextLoad, Utf16IsNeverRepairedByteWise)
+{
+    // U+0D15 then CR in UTF-16 LE holds the bytes 0D 0D: no doubled carriage return.
+    const QString text = QStringLiteral("\u0D15\r\n\u010Ax\r\n");
+    const QByteArray units(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    const LoadResult marked = load("\xFF\xFE" + units);
+    EXPECT_FALSE(marked.repaired);
+    EXPECT_EQ(marked.text, text);
+    const LoadResult chosen = load(units, Encoding::Utf16LE);
+    EXPECT_FALSE(chosen.repaired);
+    EXPECT_EQ(chosen.text, text);
+    EXPECT_FALSE(QFile::exists(location.path()));
+}
+
 TEST_F(TextLoad, AnotherRepairAtTheSameMomentDoesNotSwapTheCopies)
 {
     // Two windows share the copy's path; each must load its own file.
