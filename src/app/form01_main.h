@@ -69,7 +69,8 @@ public:
     // Fonts, colours and word wrap (form01_main_fonts.cpp).
     bool nfoFontActive() const { return m_nfoFontActive; }
     bool fontApplied() const { return m_fontApplied; }
-    void ApplyFont();
+    // The font set and colours for a document named fileName.
+    void ApplyFont(const QString &fileName);
     void SetFontSelection(const QString &value);
     void UpdateFontSelectionMenu();
     void Wordwrap1Click();
@@ -125,7 +126,7 @@ private:
     void StampLogFile();
     void OpenDroppedFile(const QString &path);
     int ShowUnicodeWarning(Encoding encoding);
-    void ApplyDocumentFont();
+    bool FontSetChanges(const QString &path);
 
 signals:
     // The first file of a drop; opening it belongs to the document commands.

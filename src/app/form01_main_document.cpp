@@ -138,6 +138,12 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
     }
 
     BusyCursor busy;
+    // A new font set goes on the empty editor, so the text is laid out once.
+    const bool fontChanged = !loaded.nulPath && FontSetChanges(path);
+    if (fontChanged) {
+        ui->Memo1->clear();
+        ApplyFont(path);
+    }
     ui->Memo1->setText(loaded.text);
     if (loaded.loadEncoding)
         m_loadEncoding = *loaded.loadEncoding;
@@ -147,7 +153,7 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
         ui->Memo1->ScrollCaret();
     }
     StampLogFile();
-    SetDocument(path, loaded.documentEncoding, true);
+    SetDocument(path, loaded.documentEncoding, !fontChanged);
     return true;
 }
 
@@ -305,11 +311,10 @@ void TformMain::UpdateTitle()
 void TformMain::SetDocument(const QString &path, Encoding encoding, bool applyFont)
 {
     const bool changed = path != m_fileName;
-    const bool kindChanged
-        = !m_fontApplied || UseNfoFont(m_fileName, m_settings) != UseNfoFont(path, m_settings);
-    m_fileName = path;
+    const bool kindChanged = FontSetChanges(path);
     if (kindChanged && applyFont)
-        ApplyDocumentFont();
+        ApplyFont(path);
+    m_fileName = path;
     if (kindChanged || changed)
         PrepareSaveDialog();
     if (changed) {
@@ -372,11 +377,10 @@ void TformMain::OpenDroppedFile(const QString &path)
 void TformMain::StampLogFile()
 {
     TMemoPad *memo = ui->Memo1;
-    if (memo->LineCount() < 1
-        || memo->TextRange(0, qMin(memo->TextLength(), 6)).section(u'\r', 0, 0) != u".LOG")
+    const int length = memo->TextLength();
+    if (memo->TextRange(0, qMin(length, 6)).section(u'\r', 0, 0) != u".LOG")
         return;
-    const QString text = memo->text();
-    const bool lastLineEnded = text.endsWith(QStringLiteral("\r\n"));
+    const bool lastLineEnded = memo->TextRange(qMax(length - 2, 0), length) == u"\r\n";
     const QString stamp = (lastLineEnded ? QString() : QStringLiteral("\r\n"))
         + QStringLiteral("\r\n") + TimeDateText();
     memo->SetSel(memo->TextLength(), memo->TextLength());
@@ -384,8 +388,8 @@ void TformMain::StampLogFile()
     memo->ScrollCaret();
 }
 
-// The one place a document's font set is applied.
-void TformMain::ApplyDocumentFont()
+// Whether opening path needs another font set than the one in use.
+bool TformMain::FontSetChanges(const QString &path)
 {
-    ApplyFont();
+    return !m_fontApplied || UseNfoFont(m_fileName, m_settings) != UseNfoFont(path, m_settings);
 }

@@ -62,16 +62,16 @@ void TformMain::ApplyWordWrapSetting()
 void TformMain::StartFontSet()
 {
     UpdateFontSelectionMenu();
-    ApplyFont();
+    ApplyFont(m_fileName);
 }
 
-void TformMain::ApplyFont()
+void TformMain::ApplyFont(const QString &fileName)
 {
     // Changing the font leaves the text alone; the flag keeps change
     // handlers from taking the relayout for an edit all the same.
     const QString selection = m_settings[fontSelection].value();
     m_suppressChange = true;
-    m_nfoFontActive = ::ApplyFont(ui->Memo1, m_settings, m_fileName, m_zoomPercent, tabStopsSet);
+    m_nfoFontActive = ::ApplyFont(ui->Memo1, m_settings, fileName, m_zoomPercent, tabStopsSet);
     m_fontApplied = true;
     m_suppressChange = false;
     // A broken selection was just repaired: the menu shows the stored value.
@@ -85,7 +85,7 @@ void TformMain::SetFontSelection(const QString &value)
         return;
     ResetScrolledPosition view(ui->Memo1, true);
     m_settings[fontSelection].setValue(value);
-    ApplyFont();
+    ApplyFont(m_fileName);
     UpdateFontSelectionMenu();
     view.Restore();
 }
