@@ -4,6 +4,7 @@
 #include "commandline.h"
 #include "messagebox.h"
 #include "placement.h"
+#include "texthelpers.h"
 #include "l10n/messages.h"
 #include "settings/settingsstorage.h"
 #include "view/tmemopad.h"
@@ -89,7 +90,7 @@ TMemoPad *TformMain::memo() const
 
 void TformMain::InitMembers()
 {
-    m_fileName = QStringLiteral("0");
+    m_fileName = untitledName;
     m_versionText = QString::fromLatin1(versionText);
     m_modified = false;
     m_nfoFontActive = m_fontApplied = m_suppressChange = false;

@@ -21,7 +21,6 @@
 
 namespace {
 
-const QString untitled = QStringLiteral("0");
 const QString separator = QStringLiteral("/");
 
 // Shows the busy cursor for as long as it lives.
@@ -200,7 +199,7 @@ void TformMain::NewDocument(bool ask)
     if (ask && !AskToSave())
         return;
     ui->Memo1->clear();
-    SetDocument(untitled, Encoding::None, true);
+    SetDocument(untitledName, Encoding::None, true);
     SetModified(false);
 }
 
@@ -216,7 +215,7 @@ void TformMain::OpenCommand()
 
 bool TformMain::SaveDocument()
 {
-    if (m_fileName == untitled)
+    if (m_fileName == untitledName)
         return SaveDocumentAs();
     const int written = WriteDocument(m_fileName, m_encoding);
     if (written == 2)
@@ -241,7 +240,7 @@ bool TformMain::SaveDocumentAs()
 
 void TformMain::ReopenDocument()
 {
-    if (m_fileName == untitled)
+    if (m_fileName == untitledName)
         return;
     OpenFile(m_fileName, EncodingName(m_encoding), false);
 }
@@ -265,8 +264,8 @@ bool TformMain::AskToSave()
 {
     if (!m_settings[askToSave].isOn() || !m_modified)
         return true;
-    if (m_fileName == untitled && ui->Memo1->TextLength() <= 1
-        && (ui->Memo1->TextLength() == 0 || ui->Memo1->text() == untitled))
+    if (m_fileName == untitledName && ui->Memo1->TextLength() <= 1
+        && (ui->Memo1->TextLength() == 0 || ui->Memo1->text() == untitledName))
         return true;
     switch (ShowWarningBox(message(Msg::saveChanges), MB_YESNOCANCEL)) {
     case IDYES:
@@ -289,7 +288,7 @@ void TformMain::SetModified(bool modified)
 void TformMain::Memo1Change()
 {
     const int length = ui->Memo1->TextLength();
-    if (m_fileName == untitled && (length == 0 || (length == 1 && ui->Memo1->text() == untitled)))
+    if (m_fileName == untitledName && (length == 0 || (length == 1 && ui->Memo1->text() == untitledName)))
         SetModified(false);
     else if (!m_suppressChange)
         SetModified(true);
@@ -297,7 +296,7 @@ void TformMain::Memo1Change()
 
 void TformMain::UpdateTitle()
 {
-    QString title = m_fileName == untitled
+    QString title = m_fileName == untitledName
         ? QStringLiteral("Orvane")
         : FileNameOf(m_fileName, separator) + QStringLiteral(" - Orvane");
     if (m_modified)
@@ -319,8 +318,8 @@ void TformMain::SetDocument(const QString &path, Encoding encoding, bool applyFo
         PrepareSaveDialog();
     if (changed) {
         UpdateTitle();
-        const bool titled = path != untitled;
-        if (titled && (m_openDialog.fileName.isEmpty() || m_openDialog.fileName == untitled)) {
+        const bool titled = path != untitledName;
+        if (titled && (m_openDialog.fileName.isEmpty() || m_openDialog.fileName == untitledName)) {
             m_openDialog.directory = FolderOf(path, separator);
             m_saveDialog.directory = m_openDialog.directory;
         }
@@ -351,7 +350,7 @@ void TformMain::PreselectSaveEncoding()
 void TformMain::PrepareSaveDialog()
 {
     m_saveDialog.filterIndex = SuggestedSaveFilterIndex(m_fileName, m_settings) - 1;
-    m_saveDialog.fileName = m_fileName == untitled ? QString() : ProposedSaveName(m_fileName);
+    m_saveDialog.fileName = m_fileName == untitledName ? QString() : ProposedSaveName(m_fileName);
 }
 
 bool TformMain::OpenPath(const QString &path, bool silent)

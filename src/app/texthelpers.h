@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringView>
 
+// The name the document has while it was never saved.
+inline const QString untitledName = QStringLiteral("0");
+
 // Text after the last delimiter; the whole text when it is missing or last.
 QString FileNameOf(QStringView text, QStringView delimiter);
 // Text before the last delimiter; the whole text when it is missing or first.

@@ -1,5 +1,6 @@
 #include "fontchoice.h"
 
+#include "app/texthelpers.h"
 #include "settings/settingstable.h"
 
 #include <QPalette>
@@ -9,8 +10,6 @@
 #include <utility>
 
 namespace {
-
-const QString untitledName = QStringLiteral("0");
 
 QString ExtensionOf(const QString &path)
 {
