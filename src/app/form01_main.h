@@ -6,6 +6,7 @@
 #include "settings/settingsstore.h"
 #include "settings/settingstable.h"
 #include "text/encodings.h"
+#include "text/textsave.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -125,7 +126,7 @@ private:
     void PrepareSaveDialog();
     void StampLogFile();
     void OpenDroppedFile(const QString &path);
-    int ShowUnicodeWarning(Encoding encoding);
+    UnicodeWarningAnswer ShowUnicodeWarning(Encoding encoding);
     bool FontSetChanges(const QString &path);
 
 signals:

@@ -169,9 +169,9 @@ int TformMain::WriteDocument(const QString &path, Encoding encoding)
         BusyCursor busy;
         saved = SaveTextFile(request, ui->Memo1->text(), [this](Encoding failing) {
             QGuiApplication::restoreOverrideCursor();
-            const int answer = ShowUnicodeWarning(failing);
+            const UnicodeWarningAnswer answer = ShowUnicodeWarning(failing);
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-            return UnicodeWarningAnswer(answer);
+            return answer;
         });
     }
     switch (saved.outcome) {
@@ -189,7 +189,7 @@ int TformMain::WriteDocument(const QString &path, Encoding encoding)
     return saved.outcome == SaveOutcome::WrittenAfterWarning ? 2 : 1;
 }
 
-int TformMain::ShowUnicodeWarning(Encoding encoding)
+UnicodeWarningAnswer TformMain::ShowUnicodeWarning(Encoding encoding)
 {
     return m_unicodeWarning->ShowUnicodeWarning(encoding, this, m_settings[alwaysOnTop].isOn());
 }

@@ -25,11 +25,11 @@ QString TformUnicodeWarning::WarningText(const QString &warning, Encoding encodi
     return warning + QStringLiteral(" (\"") + EncodingName(encoding) + QStringLiteral("\")");
 }
 
-int TformUnicodeWarning::ShowUnicodeWarning(
+UnicodeWarningAnswer TformUnicodeWarning::ShowUnicodeWarning(
     Encoding encoding, const QWidget *mainWindow, bool alwaysOnTop)
 {
     // Closing by the frame or by Esc rejects the dialog, which leaves Cancel.
-    m_result = Cancel;
+    m_result = UnicodeWarningAnswer::Cancel;
     m_mainWindow = mainWindow;
     m_alwaysOnTop = alwaysOnTop;
     ui->labelRef->setText(WarningText(ui->labelUnicodeWarning->text(), encoding));
@@ -47,23 +47,23 @@ void TformUnicodeWarning::showEvent(QShowEvent *event)
 
 void TformUnicodeWarning::btnUnicodeClick()
 {
-    finish(SaveAsUnicode);
+    finish(UnicodeWarningAnswer::SaveAsUnicode);
 }
 
 void TformUnicodeWarning::btnSaveAnywayClick()
 {
-    finish(SaveAnyway);
+    finish(UnicodeWarningAnswer::SaveAnyway);
 }
 
 void TformUnicodeWarning::btnCancelClick()
 {
-    finish(Cancel);
+    finish(UnicodeWarningAnswer::Cancel);
 }
 
-void TformUnicodeWarning::finish(Result result)
+void TformUnicodeWarning::finish(UnicodeWarningAnswer answer)
 {
-    m_result = result;
-    if (result == Cancel)
+    m_result = answer;
+    if (answer == UnicodeWarningAnswer::Cancel)
         reject();
     else
         accept();

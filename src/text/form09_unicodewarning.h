@@ -1,6 +1,7 @@
 #pragma once
 
 #include "encodings.h"
+#include "textsave.h"
 
 #include <QDialog>
 
@@ -17,13 +18,11 @@ class TformUnicodeWarning : public QDialog
     Q_OBJECT
 
 public:
-    enum Result { SaveAsUnicode = 0, SaveAnyway = 1, Cancel = 2 };
-
     explicit TformUnicodeWarning(QWidget *parent = nullptr);
     ~TformUnicodeWarning() override;
 
-    // Beeps and shows the dialog modally, centred on mainWindow; returns a Result.
-    int ShowUnicodeWarning(Encoding encoding, const QWidget *mainWindow, bool alwaysOnTop);
+    // Beeps and shows the dialog modally, centred on mainWindow.
+    UnicodeWarningAnswer ShowUnicodeWarning(Encoding encoding, const QWidget *mainWindow, bool alwaysOnTop);
 
     // The warning followed by ("name") unless the encoding is None.
     static QString WarningText(const QString &warning, Encoding encoding);
@@ -35,10 +34,10 @@ private:
     void btnUnicodeClick();
     void btnSaveAnywayClick();
     void btnCancelClick();
-    void finish(Result result);
+    void finish(UnicodeWarningAnswer answer);
 
     std::unique_ptr<Ui::TformUnicodeWarning> ui;
-    int m_result = Cancel;
+    UnicodeWarningAnswer m_result = UnicodeWarningAnswer::Cancel;
     const QWidget *m_mainWindow = nullptr;
     bool m_alwaysOnTop = false;
 };

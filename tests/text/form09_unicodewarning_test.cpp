@@ -13,7 +13,7 @@ class UnicodeWarning : public ::testing::Test
 {
 protected:
     // Shows the dialog as the real seam would, then lets act answer it.
-    int show(const std::function<void(QDialog *)> &act, Encoding encoding = Encoding::Ansi,
+    UnicodeWarningAnswer show(const std::function<void(QDialog *)> &act, Encoding encoding = Encoding::Ansi,
         bool onTop = false)
     {
         fakes.dialog = [&](QDialog *d) {
@@ -42,17 +42,17 @@ protected:
 
 TEST_F(UnicodeWarning, Answers)
 {
-    EXPECT_EQ(show(click("btnUnicode")), TformUnicodeWarning::SaveAsUnicode);
-    EXPECT_EQ(show(click("btnSaveAnyway")), TformUnicodeWarning::SaveAnyway);
-    EXPECT_EQ(show(click("btnCancel")), TformUnicodeWarning::Cancel);
+    EXPECT_EQ(show(click("btnUnicode")), UnicodeWarningAnswer::SaveAsUnicode);
+    EXPECT_EQ(show(click("btnSaveAnyway")), UnicodeWarningAnswer::SaveAnyway);
+    EXPECT_EQ(show(click("btnCancel")), UnicodeWarningAnswer::Cancel);
     // Esc and the frame mean Cancel, whatever the last answer was.
     show(click("btnSaveAnyway"));
     EXPECT_EQ(
-        show([](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); }), TformUnicodeWarning::Cancel);
+        show([](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); }), UnicodeWarningAnswer::Cancel);
     show(click("btnSaveAnyway"));
-    EXPECT_EQ(show(close), TformUnicodeWarning::Cancel);
+    EXPECT_EQ(show(close), UnicodeWarningAnswer::Cancel);
     EXPECT_EQ(show([](QDialog *d) { QTest::keyClick(d, Qt::Key_Return); }),
-        TformUnicodeWarning::SaveAsUnicode);
+        UnicodeWarningAnswer::SaveAsUnicode);
     EXPECT_EQ(fakes.beeps, 8);
 }
 
