@@ -64,6 +64,8 @@ void appendBlock(QString &out, const QTextBlock &block, int from, int to)
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const int fStart = fragment.position();
+        if (fStart >= to)
+            break;
         const int fEnd = fStart + fragment.length();
         const int a = std::max(from, fStart);
         const int b = std::min(to, fEnd);
@@ -88,21 +90,36 @@ bool isShownStandIn(char16_t c)
     return false;
 }
 
-// What the character at position stands for: itself unless it carries a mark.
-QChar programCharAt(const QTextDocument &document, int position, QChar shown)
+// Formats at increasing positions, visiting each fragment of a block once.
+class FormatWalker
 {
-    const QTextBlock block = document.findBlock(position);
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        if (!fragment.contains(position))
-            continue;
-        const QTextCharFormat format = fragment.charFormat();
-        if (!format.hasProperty(MarkProperty))
-            return shown;
-        const auto original = char16_t(format.intProperty(MarkProperty));
-        return standInFor(original) == shown.unicode() ? QChar(original) : shown;
+public:
+    explicit FormatWalker(const QTextDocument &document) : m_document(document) { }
+
+    QTextCharFormat at(int position)
+    {
+        if (!m_block.isValid() || !m_block.contains(position)) {
+            m_block = m_document.findBlock(position);
+            m_fragment = m_block.begin();
+        }
+        while (!m_fragment.atEnd() && !m_fragment.fragment().contains(position))
+            ++m_fragment;
+        return m_fragment.atEnd() ? QTextCharFormat() : m_fragment.fragment().charFormat();
     }
-    return shown;
+
+private:
+    const QTextDocument &m_document;
+    QTextBlock m_block;
+    QTextBlock::iterator m_fragment;
+};
+
+// What a shown character stands for: itself unless its format carries a mark.
+QChar programChar(const QTextCharFormat &format, QChar shown)
+{
+    if (!format.hasProperty(MarkProperty))
+        return shown;
+    const auto original = char16_t(format.intProperty(MarkProperty));
+    return standInFor(original) == shown.unicode() ? QChar(original) : shown;
 }
 
 } // namespace
@@ -130,11 +147,14 @@ DocumentForm ToDocumentForm(QStringView programText)
 void ApplyMarks(QTextDocument &document, const DocumentForm &form, int base)
 {
     QTextCursor cursor(&document);
+    // One edit block: otherwise each mark lays its whole line out again.
+    cursor.beginEditBlock();
     for (const auto &[position, original] : form.marks) {
         cursor.setPosition(base + position);
         cursor.setPosition(base + position + 1, QTextCursor::KeepAnchor);
         cursor.setCharFormat(markFormat(original));
     }
+    cursor.endEditBlock();
 }
 
 void InsertProgramText(QTextCursor &cursor, QStringView programText)
@@ -170,6 +190,7 @@ QString ProgramText(const QTextDocument &document)
     const qsizetype n = std::min<qsizetype>(raw.size(), document.characterCount() - 1);
     QString out;
     out.reserve(n + n / 16);
+    FormatWalker formats(document);
     qsizetype runStart = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = raw[i];
@@ -180,7 +201,7 @@ QString ProgramText(const QTextDocument &document)
         if (separator)
             out += QLatin1String("\r\n");
         else
-            out += programCharAt(document, int(i), c);
+            out += programChar(formats.at(int(i)), c);
         runStart = i + 1;
     }
     out.append(QStringView(raw).sliced(runStart, n - runStart));
@@ -256,8 +277,8 @@ int ToDocumentPosition(const QTextDocument &document, int index)
 QString NormalizeLineBreaks(const QString &text)
 {
     QString result = text;
-    ReplaceAllText(result, u"\r\n", u"\n", false);
-    ReplaceAllText(result, u"\n", u"\r\n", false);
+    ReplaceAllText(result, u"\r\n", u"\n", true);
+    ReplaceAllText(result, u"\n", u"\r\n", true);
     return result;
 }
 
