@@ -11,13 +11,6 @@
 
 namespace {
 
-QString ExtensionOf(const QString &path)
-{
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
-    const QString ext = dot < 0 || dot == path.size() - 1 ? path : path.mid(dot + 1);
-    return ext.toLower();
-}
-
 bool IsStyleWord(const QString &style, const char16_t *word)
 {
     return style == QStringView(word);
@@ -29,7 +22,7 @@ FileKind GetFileKind(const QString &path, const QString &associationString)
 {
     if (path.isEmpty() || path == untitledName || associationString.isEmpty())
         return FileKind::Unknown;
-    const QString ext = ExtensionOf(path);
+    const QString ext = FileNameOf(path, u".").toLower();
     // An entry counts at the very start or right after a ";": "nfo," must
     // not be taken from inside "xnfo,".
     QString wanted = ext + QLatin1Char(',');

@@ -150,7 +150,9 @@ void TMemoPad::EnsureLayout() const
 void TMemoPad::resizeEvent(QResizeEvent *event)
 {
     QPlainTextEdit::resizeEvent(event);
-    InvalidateLayout();
+    // Only the width changes where lines wrap.
+    if (event->oldSize().width() != event->size().width())
+        InvalidateLayout();
 }
 
 void TMemoPad::changeEvent(QEvent *event)
@@ -337,7 +339,10 @@ int TMemoPad::PosFromChar16(int index) const
 
 void TMemoPad::SetTabStops(int dialogUnits)
 {
-    setTabStopDistance(dialogUnits * AverageCharWidth() / 4.0);
+    const qreal distance = dialogUnits * AverageCharWidth() / 4.0;
+    if (distance == tabStopDistance())
+        return;
+    setTabStopDistance(distance);
     InvalidateLayout();
 }
 
