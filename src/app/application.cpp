@@ -28,16 +28,25 @@ public:
 };
 
 // Qt keeps a tooltip up for a time that grows with its length; the program's
-// hints stay for a fixed time.
-bool ShowHint(QObject *receiver, QEvent *event)
+// hints stay for a fixed time. An application filter sees the hint event at
+// every widget it passes on its way to the parents, so a hint that belongs to
+// a parent (the editor's, asked for by its viewport) is covered as well.
+class HintTimer : public QObject
 {
-    auto *widget = qobject_cast<QWidget *>(receiver);
-    if (event->type() != QEvent::ToolTip || !widget || widget->toolTip().isEmpty())
-        return false;
-    const auto *help = static_cast<QHelpEvent *>(event);
-    QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), hintDisplayTime);
-    return true;
-}
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(receiver);
+        if (event->type() != QEvent::ToolTip || !widget || widget->toolTip().isEmpty())
+            return false;
+        const auto *help = static_cast<QHelpEvent *>(event);
+        QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), hintDisplayTime);
+        return true;
+    }
+};
 
 } // namespace
 
@@ -59,13 +68,12 @@ OrvaneApplication::OrvaneApplication(int &argc, char **argv)
     setApplicationName(QStringLiteral("Orvane"));
     setApplicationDisplayName(QStringLiteral("Orvane"));
     setStyle(new HintTimingStyle);
+    installEventFilter(new HintTimer(this));
 }
 
 bool OrvaneApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
-        if (ShowHint(receiver, event))
-            return true;
         return QApplication::notify(receiver, event);
     } catch (...) {
         ReportException(std::current_exception());
