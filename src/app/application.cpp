@@ -1,6 +1,6 @@
 #include "application.h"
 
-#include "messagebox.h"
+#include "platform/messagebox.h"
 
 #include <QHelpEvent>
 #include <QProxyStyle>

@@ -2,9 +2,9 @@
 #include "ui_form01_main.h"
 
 #include "commandline.h"
-#include "messagebox.h"
-#include "placement.h"
-#include "texthelpers.h"
+#include "platform/messagebox.h"
+#include "platform/placement.h"
+#include "platform/texthelpers.h"
 #include "l10n/messages.h"
 #include "settings/settingsstorage.h"
 #include "view/tmemopad.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/seams.h"
+#include "platform/seams.h"
 #include "links/linkactions.h"
 #include "links/linkfinder.h"
 #include "settings/settingsstore.h"

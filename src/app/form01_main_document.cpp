@@ -2,11 +2,11 @@
 // question before unsaved changes are lost, the title and the ".LOG" stamp.
 #include "form01_main.h"
 #include "l10n/messages.h"
-#include "messagebox.h"
+#include "platform/messagebox.h"
 #include "text/form09_unicodewarning.h"
 #include "text/textload.h"
 #include "text/textsave.h"
-#include "texthelpers.h"
+#include "platform/texthelpers.h"
 #include "ui_form01_main.h"
 #include "view/fontchoice.h"
 #include "view/resetscrolledposition.h"

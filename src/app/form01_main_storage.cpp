@@ -1,7 +1,7 @@
 // The main window's part in keeping settings: choosing registry or INI file
 // at start and the storage steps of the one-time setup.
 #include "form01_main.h"
-#include "messagebox.h"
+#include "platform/messagebox.h"
 #include "settings/settingsstorage.h"
 
 void TformMain::ChooseStorage()

@@ -1,6 +1,6 @@
 #include "linkopen.h"
 
-#include "app/seams.h"
+#include "platform/seams.h"
 #include "linkactions.h"
 
 #include <QUrl>

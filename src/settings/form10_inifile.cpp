@@ -1,7 +1,7 @@
 #include "form10_inifile.h"
 
-#include "app/messagebox.h"
-#include "app/seams.h"
+#include "platform/messagebox.h"
+#include "platform/seams.h"
 #include "settingsstorage.h"
 #include "ui_form10_inifile.h"
 

@@ -1,7 +1,7 @@
 #include "form09_unicodewarning.h"
 
-#include "app/messagebox.h"
-#include "app/seams.h"
+#include "platform/messagebox.h"
+#include "platform/seams.h"
 #include "ui_form09_unicodewarning.h"
 
 TformUnicodeWarning::TformUnicodeWarning(QWidget *parent)

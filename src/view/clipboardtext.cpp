@@ -1,7 +1,7 @@
 #include "clipboardtext.h"
 
-#include "app/messagebox.h"
-#include "app/seams.h"
+#include "platform/messagebox.h"
+#include "platform/seams.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "fontchoice.h"
 
-#include "app/texthelpers.h"
+#include "platform/texthelpers.h"
 #include "settings/settingstable.h"
 
 #include <QPalette>

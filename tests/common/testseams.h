@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/seams.h"
+#include "platform/seams.h"
 
 #include <QString>
 #include <QStringList>
