@@ -14,7 +14,7 @@ class HintTimingStyle : public QProxyStyle
 {
 public:
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                  QStyleHintReturn *returnData) const override
+        QStyleHintReturn *returnData) const override
     {
         switch (hint) {
         case SH_ToolTip_WakeUpDelay:
@@ -57,8 +57,7 @@ void ReportException(std::exception_ptr error)
         std::rethrow_exception(error);
     } catch (const std::exception &e) {
         text = QString::fromLocal8Bit(e.what());
-    } catch (...) {
-    }
+    } catch (...) { }
     ShowErrorBox(text);
 }
 

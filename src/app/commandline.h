@@ -8,7 +8,7 @@
 
 struct CommandLine
 {
-    QString path;                  // empty: open nothing
+    QString path; // empty: open nothing
     std::optional<QPoint> topLeft; // x = left, y = top
 };
 

@@ -1,12 +1,12 @@
 #include "form01_main.h"
-#include "ui_form01_main.h"
 
 #include "commandline.h"
+#include "l10n/messages.h"
 #include "platform/messagebox.h"
 #include "platform/placement.h"
 #include "platform/texthelpers.h"
-#include "l10n/messages.h"
 #include "settings/settingsstorage.h"
+#include "ui_form01_main.h"
 #include "view/tmemopad.h"
 
 #include <QCloseEvent>

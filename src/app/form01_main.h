@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/seams.h"
 #include "links/linkactions.h"
 #include "links/linkfinder.h"
+#include "platform/seams.h"
 #include "settings/settingsstore.h"
 #include "settings/settingstable.h"
 #include "text/encodings.h"
@@ -22,8 +22,8 @@ class TformMain;
 // What the main window is started with.
 struct StartupOptions
 {
-    QString exePath;         // the running program file
-    QStringList arguments;   // the command line without the program name
+    QString exePath; // the running program file
+    QStringList arguments; // the command line without the program name
     SettingsStore *store = nullptr; // where settings live; none keeps nothing
     // Registry or INI file, chosen at start; when set it is the store too.
     SettingsStorage *storage = nullptr;
@@ -134,7 +134,6 @@ signals:
     void fileDropped(const QString &path);
 
 private:
-
     std::unique_ptr<Ui::TformMain> ui;
     std::unique_ptr<SettingsStore> m_ownStore;
     SettingsStorage *m_storage = nullptr;

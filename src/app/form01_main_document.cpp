@@ -3,10 +3,10 @@
 #include "form01_main.h"
 #include "l10n/messages.h"
 #include "platform/messagebox.h"
+#include "platform/texthelpers.h"
 #include "text/form09_unicodewarning.h"
 #include "text/textload.h"
 #include "text/textsave.h"
-#include "platform/texthelpers.h"
 #include "ui_form01_main.h"
 #include "view/fontchoice.h"
 #include "view/resetscrolledposition.h"
@@ -288,7 +288,8 @@ void TformMain::SetModified(bool modified)
 void TformMain::Memo1Change()
 {
     const int length = ui->Memo1->TextLength();
-    if (m_fileName == untitledName && (length == 0 || (length == 1 && ui->Memo1->text() == untitledName)))
+    if (m_fileName == untitledName
+        && (length == 0 || (length == 1 && ui->Memo1->text() == untitledName)))
         SetModified(false);
     else if (!m_suppressChange)
         SetModified(true);

@@ -1,8 +1,7 @@
 #include "form01_main.h"
-#include "ui_form01_main.h"
-
 #include "links/linkopen.h"
 #include "links/memolinkview.h"
+#include "ui_form01_main.h"
 #include "view/tmemopad.h"
 
 #include <QToolTip>
@@ -14,13 +13,13 @@ void TformMain::SetupLinks()
     // Hovering needs movements without a button held.
     memo->viewport()->setMouseTracking(true);
     connect(memo, &TMemoPad::MouseMove, this,
-            [this](QPoint pos, Qt::MouseButtons, Qt::KeyboardModifiers) { LinkHoverStep(pos); });
+        [this](QPoint pos, Qt::MouseButtons, Qt::KeyboardModifiers) { LinkHoverStep(pos); });
     connect(memo, &TMemoPad::MouseDown, this,
-            [this](Qt::MouseButton button, QPoint pos, Qt::MouseButtons,
-                   Qt::KeyboardModifiers modifiers) { LinkPressStep(button, pos, modifiers); });
+        [this](Qt::MouseButton button, QPoint pos, Qt::MouseButtons,
+            Qt::KeyboardModifiers modifiers) { LinkPressStep(button, pos, modifiers); });
     connect(memo, &TMemoPad::MouseUp, this,
-            [this](Qt::MouseButton button, QPoint pos, Qt::MouseButtons,
-                   Qt::KeyboardModifiers modifiers) { LinkReleaseStep(button, pos, modifiers); });
+        [this](Qt::MouseButton button, QPoint pos, Qt::MouseButtons,
+            Qt::KeyboardModifiers modifiers) { LinkReleaseStep(button, pos, modifiers); });
     connect(memo, &TMemoPad::DblClick, this, &TformMain::LinkDoubleClickStep);
 }
 
@@ -34,8 +33,8 @@ void TformMain::LinkHoverStep(QPoint pos)
 {
     m_linkPointer = pos;
     TMemoPad *memo = ui->Memo1;
-    const LinkHover::State hover =
-        m_linkHover.Move(m_linkFinder, MemoLinkView(*memo), pos, CurrentLinkSettings());
+    const LinkHover::State hover
+        = m_linkHover.Move(m_linkFinder, MemoLinkView(*memo), pos, CurrentLinkSettings());
     memo->viewport()->setCursor(hover.hand ? Qt::PointingHandCursor : Qt::IBeamCursor);
     if (hover.showHint) {
         memo->setToolTip(hover.hint);
@@ -52,7 +51,7 @@ bool TformMain::LinkPressStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardMo
         return false;
     m_mouseDownPoint = pos;
     const LinkKind kind = LinkToOpenOnPress(m_linkFinder, MemoLinkView(*ui->Memo1), pos,
-                                            modifiers & Qt::ControlModifier, CurrentLinkSettings());
+        modifiers & Qt::ControlModifier, CurrentLinkSettings());
     OpenLink(kind, m_linkFinder.link());
     return kind != LinkKind::None;
 }
@@ -62,17 +61,16 @@ void TformMain::LinkReleaseStep(Qt::MouseButton button, QPoint pos, Qt::Keyboard
     m_linkPointer = pos;
     if (button != Qt::LeftButton)
         return;
-    const LinkKind kind =
-        LinkToOpenOnRelease(m_linkFinder, MemoLinkView(*ui->Memo1), m_mouseDownPoint, pos,
-                            modifiers & Qt::ControlModifier, CurrentLinkSettings());
+    const LinkKind kind = LinkToOpenOnRelease(m_linkFinder, MemoLinkView(*ui->Memo1),
+        m_mouseDownPoint, pos, modifiers & Qt::ControlModifier, CurrentLinkSettings());
     m_mouseDownPoint = QPoint();
     OpenLink(kind, m_linkFinder.link());
 }
 
 LinkKind TformMain::LinkDoubleClickStep()
 {
-    const DoubleClickLink link =
-        LinkOnDoubleClick(m_linkFinder, MemoLinkView(*ui->Memo1), m_linkPointer, CurrentLinkSettings());
+    const DoubleClickLink link = LinkOnDoubleClick(
+        m_linkFinder, MemoLinkView(*ui->Memo1), m_linkPointer, CurrentLinkSettings());
     if (link.open)
         OpenLink(link.found, m_linkFinder.link());
     return link.found;

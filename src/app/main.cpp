@@ -6,10 +6,10 @@ int main(int argc, char **argv)
 {
     OrvaneApplication app(argc, argv);
     try {
-        SettingsStorage storage(StoragePaths::standard(QCoreApplication::applicationDirPath()),
-                                processRegistry());
-        TformMain window({QCoreApplication::applicationFilePath(), app.arguments().mid(1), nullptr,
-                          &storage});
+        SettingsStorage storage(
+            StoragePaths::standard(QCoreApplication::applicationDirPath()), processRegistry());
+        TformMain window(
+            { QCoreApplication::applicationFilePath(), app.arguments().mid(1), nullptr, &storage });
         window.show();
         return app.exec();
     } catch (...) {

@@ -9,8 +9,8 @@ namespace {
 
 constexpr int ClickSlack = 10;
 
-LinkKind openableOn(LinkFinder &finder, const LinkTextView &view, QPoint pos, bool allowWeb,
-                    bool allowEmail)
+LinkKind openableOn(
+    LinkFinder &finder, const LinkTextView &view, QPoint pos, bool allowWeb, bool allowEmail)
 {
     return finder.FindLinkAt(view, pos.x(), pos.y(), true, allowWeb, allowEmail);
 }
@@ -44,7 +44,7 @@ LinkFollow ParseLinkFollow(const QString &value)
 
 LinkSettings LinkSettings::FromValues(const QString &urlFollow, const QString &emailFollow)
 {
-    return {ParseLinkFollow(urlFollow), ParseLinkFollow(emailFollow)};
+    return { ParseLinkFollow(urlFollow), ParseLinkFollow(emailFollow) };
 }
 
 LinkFollow LinkSettings::For(LinkKind kind) const
@@ -81,11 +81,11 @@ bool IsClickInPlace(QPoint down, QPoint up)
     return std::abs(up.x() - down.x()) < ClickSlack && std::abs(up.y() - down.y()) < ClickSlack;
 }
 
-LinkHover::State LinkHover::Move(LinkFinder &finder, const LinkTextView &view, QPoint pos,
-                                 const LinkSettings &settings)
+LinkHover::State LinkHover::Move(
+    LinkFinder &finder, const LinkTextView &view, QPoint pos, const LinkSettings &settings)
 {
-    const LinkKind kind = openableOn(finder, view, pos, settings.web != LinkFollow::None,
-                                     settings.email != LinkFollow::None);
+    const LinkKind kind = openableOn(
+        finder, view, pos, settings.web != LinkFollow::None, settings.email != LinkFollow::None);
     const QString hint = LinkHint(kind, settings.For(kind), finder.link());
     if (hint.isEmpty()) {
         m_state.hand = false;
@@ -99,24 +99,24 @@ LinkHover::State LinkHover::Move(LinkFinder &finder, const LinkTextView &view, Q
 }
 
 LinkKind LinkToOpenOnPress(LinkFinder &finder, const LinkTextView &view, QPoint pos, bool ctrl,
-                           const LinkSettings &settings)
+    const LinkSettings &settings)
 {
     return openableOn(finder, view, pos, ctrl && settings.web == LinkFollow::CtrlClick,
-                      ctrl && settings.email == LinkFollow::CtrlClick);
+        ctrl && settings.email == LinkFollow::CtrlClick);
 }
 
 LinkKind LinkToOpenOnRelease(LinkFinder &finder, const LinkTextView &view, QPoint downPoint,
-                             QPoint pos, bool ctrl, const LinkSettings &settings)
+    QPoint pos, bool ctrl, const LinkSettings &settings)
 {
     if (!IsClickInPlace(downPoint, pos))
         return LinkKind::None;
     return openableOn(finder, view, pos, !ctrl && settings.web == LinkFollow::Click,
-                      !ctrl && settings.email == LinkFollow::Click);
+        !ctrl && settings.email == LinkFollow::Click);
 }
 
-DoubleClickLink LinkOnDoubleClick(LinkFinder &finder, const LinkTextView &view, QPoint pos,
-                                  const LinkSettings &settings)
+DoubleClickLink LinkOnDoubleClick(
+    LinkFinder &finder, const LinkTextView &view, QPoint pos, const LinkSettings &settings)
 {
     const LinkKind kind = openableOn(finder, view, pos, true, true);
-    return {kind, kind != LinkKind::None && settings.For(kind) == LinkFollow::DoubleClick};
+    return { kind, kind != LinkKind::None && settings.For(kind) == LinkFollow::DoubleClick };
 }

@@ -47,7 +47,8 @@ public:
         QString hint; // kept while no link is under the pointer
     };
 
-    State Move(LinkFinder &finder, const LinkTextView &view, QPoint pos, const LinkSettings &settings);
+    State Move(
+        LinkFinder &finder, const LinkTextView &view, QPoint pos, const LinkSettings &settings);
     const State &state() const { return m_state; }
 
 private:
@@ -57,9 +58,9 @@ private:
 // The link each kind of click opens; LinkKind::None opens nothing. The link's
 // text is then finder.link().
 LinkKind LinkToOpenOnPress(LinkFinder &finder, const LinkTextView &view, QPoint pos, bool ctrl,
-                           const LinkSettings &settings);
+    const LinkSettings &settings);
 LinkKind LinkToOpenOnRelease(LinkFinder &finder, const LinkTextView &view, QPoint downPoint,
-                             QPoint pos, bool ctrl, const LinkSettings &settings);
+    QPoint pos, bool ctrl, const LinkSettings &settings);
 
 // A double click finds either kind whatever the settings (the whole link is
 // selected afterwards) and opens it only when its setting says so.
@@ -68,5 +69,5 @@ struct DoubleClickLink
     LinkKind found = LinkKind::None;
     bool open = false;
 };
-DoubleClickLink LinkOnDoubleClick(LinkFinder &finder, const LinkTextView &view, QPoint pos,
-                                  const LinkSettings &settings);
+DoubleClickLink LinkOnDoubleClick(
+    LinkFinder &finder, const LinkTextView &view, QPoint pos, const LinkSettings &settings);

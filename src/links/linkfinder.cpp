@@ -17,10 +17,10 @@ constexpr int MinFontHeight = 8;
 
 QStringList schemeNames()
 {
-    return {QStringLiteral("http"),   QStringLiteral("https"), QStringLiteral("ftp"),
-            QStringLiteral("ftps"),   QStringLiteral("file"),  QStringLiteral("gopher"),
-            QStringLiteral("news"),   QStringLiteral("nntp"),  QStringLiteral("telnet"),
-            QStringLiteral("wais")};
+    return { QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("ftp"),
+        QStringLiteral("ftps"), QStringLiteral("file"), QStringLiteral("gopher"),
+        QStringLiteral("news"), QStringLiteral("nntp"), QStringLiteral("telnet"),
+        QStringLiteral("wais") };
 }
 
 int longestLength(const QStringList &texts)
@@ -49,8 +49,7 @@ void trimClosing(QStringView line, int start, QString &link)
         link.chop(1);
     const QChar before = start >= 2 ? at(line, start - 1) : QChar();
     const bool bracketed = (before == u'(' && link.endsWith(u')'))
-                           || (before == u'[' && link.endsWith(u']'))
-                           || (before == u'{' && link.endsWith(u'}'));
+        || (before == u'[' && link.endsWith(u']')) || (before == u'{' && link.endsWith(u'}'));
     if (bracketed) {
         link.chop(1);
         return;
@@ -70,12 +69,12 @@ LinkFinder::LinkFinder()
     , m_schemeLookahead(longestLength(m_schemes) + 3)
     , m_urlDelimiters(QStringLiteral(" \n\r\t\"<>"))
     , m_emailDelimiters(QStringLiteral(" \n\r\t\"<>:()[]{}/\\,;"))
-{
-}
+{ }
 
 LinkFinder::UrlStart LinkFinder::FindUrlStart(QStringView line, int column) const
 {
-    const auto open = [&](int p) { return inLine(line, p) && !m_urlDelimiters.contains(at(line, p)); };
+    const auto open
+        = [&](int p) { return inLine(line, p) && !m_urlDelimiters.contains(at(line, p)); };
     int p = column;
     // A point on the scheme name still reaches the "://" to its right.
     for (int step = 0; step < m_schemeLookahead && open(p) && open(p + 1); ++step)
@@ -89,7 +88,7 @@ LinkFinder::UrlStart LinkFinder::FindUrlStart(QStringView line, int column) cons
         if (c == u'/')
             slashState = slashState == 2 ? 0 : slashState + 1;
         else if (slashState == 2 && c == u':')
-            return {UrlStart::Scheme, p};
+            return { UrlStart::Scheme, p };
         else
             slashState = 0;
 
@@ -103,7 +102,7 @@ LinkFinder::UrlStart LinkFinder::FindUrlStart(QStringView line, int column) cons
         }
     }
     if (wwwColumn > 0)
-        return {UrlStart::Www, wwwColumn};
+        return { UrlStart::Www, wwwColumn };
     return {};
 }
 
@@ -154,7 +153,8 @@ std::optional<QString> LinkFinder::FindUrl(QStringView line, int column) const
 
 std::optional<QString> LinkFinder::FindEmail(QStringView line, int column) const
 {
-    const auto open = [&](int p) { return inLine(line, p) && !m_emailDelimiters.contains(at(line, p)); };
+    const auto open
+        = [&](int p) { return inLine(line, p) && !m_emailDelimiters.contains(at(line, p)); };
     int steps = 0;
     int p = column;
     while (open(p)) {
@@ -196,8 +196,8 @@ int LinkFinder::CharWidth(const LinkTextView &view) const
     return width && *width > 0 ? *width : height;
 }
 
-LinkKind LinkFinder::FindLinkAt(const LinkTextView &view, int x, int y, bool store, bool allowWeb,
-                                bool allowEmail)
+LinkKind LinkFinder::FindLinkAt(
+    const LinkTextView &view, int x, int y, bool store, bool allowWeb, bool allowEmail)
 {
     if (!allowWeb && !allowEmail)
         return LinkKind::None;
@@ -212,8 +212,9 @@ LinkKind LinkFinder::FindLinkAt(const LinkTextView &view, int x, int y, bool sto
     if (!charPoint)
         return LinkKind::None;
     // Rejects points right of a line's end and below the last line.
-    if (std::abs(x - charPoint->x()) > width || std::abs(y - charPoint->y()) > height + VerticalSlack
-        || hit->line < 0 || hit->line >= view.LineCount())
+    if (std::abs(x - charPoint->x()) > width
+        || std::abs(y - charPoint->y()) > height + VerticalSlack || hit->line < 0
+        || hit->line >= view.LineCount())
         return LinkKind::None;
 
     const QString line = view.LineText(hit->line);
@@ -236,10 +237,11 @@ LinkFinder::TextSpan LinkFinder::FindLinkRange(const LinkTextView &view, int x, 
         return {};
     const QString line = view.LineText(hit->line);
     const int length = int(m_link.size());
-    for (qsizetype from = line.indexOf(m_link); from >= 0; from = line.indexOf(m_link, from + length)) {
+    for (qsizetype from = line.indexOf(m_link); from >= 0;
+         from = line.indexOf(m_link, from + length)) {
         const int start = hit->lineStart + int(from);
         if (start < hit->index && start + length >= hit->index)
-            return {start, length};
+            return { start, length };
     }
     return {};
 }
@@ -311,44 +313,46 @@ LinkFinder::TextSpan LinkFinder::FindWordRangeInLine(QStringView line, int colum
             end = k;
         }
     }
-    return {start, end - start};
+    return { start, end - start };
 }
 
-LinkFinder::TextSpan LinkFinder::FindWordRange(const LinkTextView &view, int position, int mode) const
+LinkFinder::TextSpan LinkFinder::FindWordRange(
+    const LinkTextView &view, int position, int mode) const
 {
     return WordRange(view, position, mode, true);
 }
 
-LinkFinder::TextSpan LinkFinder::WordRange(const LinkTextView &view, int position, int mode,
-                                           bool wrapStep) const
+LinkFinder::TextSpan LinkFinder::WordRange(
+    const LinkTextView &view, int position, int mode, bool wrapStep) const
 {
     const int line = view.LineFromChar(position);
     const int lineStart = view.LineIndex(line);
     if (lineStart < 0)
-        return {position, 0};
+        return { position, 0 };
     const QString text = view.LineText(line);
     const int column = position - lineStart;
 
     if (mode == 1 && column == text.size()) {
         // The line break counts as one step; the text's end has nothing right of it.
         const bool lineBreak = view.TextRange(position, position + 2) == u"\r\n";
-        return {position, lineBreak ? 2 : 0};
+        return { position, lineBreak ? 2 : 0 };
     }
     if (mode == 0 && column == 0) {
         if (lineStart >= 2 && view.TextRange(lineStart - 2, lineStart) == u"\r\n")
-            return {lineStart - 2, 2};
+            return { lineStart - 2, 2 };
         // A wrapped line goes on from the end of the one above.
         if (lineStart > 0 && wrapStep) {
             const TextSpan above = WordRange(view, position - 1, 0, false);
-            return {above.start, above.length + 1};
+            return { above.start, above.length + 1 };
         }
-        return {position, 0};
+        return { position, 0 };
     }
     const TextSpan inLineRange = FindWordRangeInLine(text, column, mode);
-    return {lineStart + inLineRange.start, inLineRange.length};
+    return { lineStart + inLineRange.start, inLineRange.length };
 }
 
-std::optional<LinkFinder::WordAt> LinkFinder::FindWordAt(const LinkTextView &view, int x, int y) const
+std::optional<LinkFinder::WordAt> LinkFinder::FindWordAt(
+    const LinkTextView &view, int x, int y) const
 {
     const int width = CharWidth(view);
     const std::optional<LinkTextView::PointChar> hit = view.CharFromPoint(x - (width + 1) / 2, y);
@@ -358,5 +362,5 @@ std::optional<LinkFinder::WordAt> LinkFinder::FindWordAt(const LinkTextView &vie
     // but never past the line's end.
     const int lineEnd = hit->lineStart + int(view.LineText(hit->line).size());
     const int position = std::min(hit->index + 1, lineEnd);
-    return WordAt{FindWordRange(view, position, 2), position};
+    return WordAt { FindWordRange(view, position, 2), position };
 }

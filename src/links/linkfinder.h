@@ -45,8 +45,8 @@ public:
 
     // The kind of link under a client point; with store set its text goes
     // to link().
-    LinkKind FindLinkAt(const LinkTextView &view, int x, int y, bool store, bool allowWeb,
-                        bool allowEmail);
+    LinkKind FindLinkAt(
+        const LinkTextView &view, int x, int y, bool store, bool allowWeb, bool allowEmail);
     // Where the text of link() lies at a client point; length 0 when not there.
     TextSpan FindLinkRange(const LinkTextView &view, int x, int y) const;
     // The run around a caret position: mode 0 left of it, 1 right of it,

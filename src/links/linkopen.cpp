@@ -1,7 +1,7 @@
 #include "linkopen.h"
 
-#include "platform/seams.h"
 #include "linkactions.h"
+#include "platform/seams.h"
 
 #include <QUrl>
 

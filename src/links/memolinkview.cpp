@@ -43,7 +43,7 @@ std::optional<LinkTextView::PointChar> MemoLinkView::CharFromPoint(int x, int y)
     const TMemoPad::PointChar found = m_memo.CharFromPoint(x, y);
     if (!found.found)
         return std::nullopt;
-    return PointChar{found.line, found.index, found.lineStart};
+    return PointChar { found.line, found.index, found.lineStart };
 }
 
 std::optional<QPoint> MemoLinkView::PosFromChar(int index) const

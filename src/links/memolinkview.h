@@ -10,8 +10,7 @@ class MemoLinkView : public LinkTextView
 public:
     explicit MemoLinkView(const TMemoPad &memo)
         : m_memo(memo)
-    {
-    }
+    { }
 
     int LineCount() const override;
     QString LineText(int line) const override;

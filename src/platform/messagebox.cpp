@@ -66,5 +66,6 @@ void PlaceDialog(QWidget *dialog, const QWidget *mainWindow, bool alwaysOnTop)
         return;
     if (alwaysOnTop && !(dialog->windowFlags() & Qt::WindowStaysOnTopHint))
         dialog->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    dialog->move(DialogPosition(mainWindow->frameGeometry(), dialog->frameSize(), virtualDesktop()));
+    dialog->move(
+        DialogPosition(mainWindow->frameGeometry(), dialog->frameSize(), virtualDesktop()));
 }

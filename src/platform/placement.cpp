@@ -10,14 +10,14 @@ QPoint DialogPosition(const QRect &mainWindow, const QSize &dialog, const QRect 
     int top = mainWindow.top() + mainWindow.height() / 2 - dialog.height() / 2;
     top = std::max(top, desktop.top());
     top = std::min(top, desktop.top() + desktop.height() - dialog.height() - 30);
-    return {left, top};
+    return { left, top };
 }
 
 QPoint WindowPositionOnDesktop(const QPoint &wanted, const QSize &size, const QRect &desktop)
 {
-    const int top = std::min(std::max(wanted.y(), desktop.top()),
-                             desktop.top() + desktop.height() - size.height());
-    const int left = std::min(std::max(wanted.x(), desktop.left()),
-                              desktop.left() + desktop.width() - size.width());
-    return {left, top};
+    const int top = std::min(
+        std::max(wanted.y(), desktop.top()), desktop.top() + desktop.height() - size.height());
+    const int left = std::min(
+        std::max(wanted.x(), desktop.left()), desktop.left() + desktop.width() - size.width());
+    return { left, top };
 }

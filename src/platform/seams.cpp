@@ -21,11 +21,21 @@ int showPlatformMessageBox(QWidget *parent, const QString &text, const QString &
     box.setWindowTitle(caption);
     box.setText(text);
     switch (flags & 0xF0) {
-    case 0x10: box.setIcon(QMessageBox::Critical); break;
-    case 0x20: box.setIcon(QMessageBox::Question); break;
-    case 0x30: box.setIcon(QMessageBox::Warning); break;
-    case 0x40: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    case 0x10:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case 0x20:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case 0x30:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case 0x40:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
     }
     switch (flags & 0x0F) {
     case 3:
@@ -40,10 +50,14 @@ int showPlatformMessageBox(QWidget *parent, const QString &text, const QString &
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return 6;
-    case QMessageBox::No: return 7;
-    case QMessageBox::Cancel: return 2;
-    default: return 1;
+    case QMessageBox::Yes:
+        return 6;
+    case QMessageBox::No:
+        return 7;
+    case QMessageBox::Cancel:
+        return 2;
+    default:
+        return 1;
     }
 }
 
@@ -53,8 +67,8 @@ bool runFileDialog(QWidget *parent, FileDialogState &state, QFileDialog::AcceptM
     QFileDialog dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setFileMode(
+        mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !state.confirmOverwrite);
     dialog.setNameFilters(state.filters);
     if (state.filterIndex >= 0 && state.filterIndex < state.filters.size())

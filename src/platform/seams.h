@@ -15,11 +15,11 @@ class QWidget;
 struct FileDialogState
 {
     QString directory;
-    QString fileName;          // in: preset name, out: chosen path
-    QStringList filters;       // "Text file (*.txt)" and so on
-    int filterIndex = 0;       // 0-based
-    QStringList encodings;     // the extra encoding list
-    int encodingIndex = 0;     // 0-based; -1 when nothing is selected
+    QString fileName; // in: preset name, out: chosen path
+    QStringList filters; // "Text file (*.txt)" and so on
+    int filterIndex = 0; // 0-based
+    QStringList encodings; // the extra encoding list
+    int encodingIndex = 0; // 0-based; -1 when nothing is selected
     QString defaultSuffix;
     bool confirmOverwrite = false;
 };
@@ -27,7 +27,8 @@ struct FileDialogState
 struct Seams
 {
     // Returns the Windows button code (1 OK, 2 Cancel, 6 Yes, 7 No).
-    std::function<int(QWidget *parent, const QString &text, const QString &caption, int flags)> messageBox;
+    std::function<int(QWidget *parent, const QString &text, const QString &caption, int flags)>
+        messageBox;
     // Both return false when the user cancels.
     std::function<bool(QWidget *parent, FileDialogState &state)> openFileDialog;
     std::function<bool(QWidget *parent, FileDialogState &state)> saveFileDialog;

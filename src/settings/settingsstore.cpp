@@ -5,4 +5,4 @@ QString NullSettingsStore::readStoredValue(const QString &, const QString &def)
     return def;
 }
 
-void NullSettingsStore::writeStoredValue(const QString &, const QString &) {}
+void NullSettingsStore::writeStoredValue(const QString &, const QString &) { }

@@ -1,9 +1,9 @@
 #include "settingstable.h"
 
 SettingsTable::SettingsTable(SettingsStore *store, bool cjkLanguage)
-    : m_store(store), m_cjkLanguage(cjkLanguage)
-{
-}
+    : m_store(store)
+    , m_cjkLanguage(cjkLanguage)
+{ }
 
 void SettingsTable::createDefaultSettings()
 {
@@ -11,8 +11,8 @@ void SettingsTable::createDefaultSettings()
     m_entries.reserve(settingsCount);
     for (int i = 0; i < settingsCount; ++i) {
         SettingDefinition d = settingDefinition(i, m_cjkLanguage);
-        m_entries.push_back(std::make_unique<SettingsValue>(QString::fromLatin1(d.key),
-                                                            std::move(d.defaultValue), m_store));
+        m_entries.push_back(std::make_unique<SettingsValue>(
+            QString::fromLatin1(d.key), std::move(d.defaultValue), m_store));
     }
 }
 

@@ -3,9 +3,11 @@
 #include "settingsstore.h"
 
 SettingsValue::SettingsValue(QString key, QString def, SettingsStore *store)
-    : m_key(std::move(key)), m_default(std::move(def)), m_value(m_default), m_store(store)
-{
-}
+    : m_key(std::move(key))
+    , m_default(std::move(def))
+    , m_value(m_default)
+    , m_store(store)
+{ }
 
 void SettingsValue::setValue(const QString &newValue)
 {

@@ -22,7 +22,8 @@ public:
     ~TformUnicodeWarning() override;
 
     // Beeps and shows the dialog modally, centred on mainWindow.
-    UnicodeWarningAnswer ShowUnicodeWarning(Encoding encoding, const QWidget *mainWindow, bool alwaysOnTop);
+    UnicodeWarningAnswer ShowUnicodeWarning(
+        Encoding encoding, const QWidget *mainWindow, bool alwaysOnTop);
 
     // The warning followed by ("name") unless the encoding is None.
     static QString WarningText(const QString &warning, Encoding encoding);

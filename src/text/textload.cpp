@@ -154,8 +154,8 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
     result.documentEncoding = chosen != Encoding::None ? chosen : detection.encoding;
     result.nulPath = chosen == Encoding::None && detection.nulFound;
     // The byte-wise repair would split UTF-16 characters: their file is read as it is.
-    const bool useCopy = detection.repairedFile && !result.nulPath
-        && !IsUtf16(result.documentEncoding);
+    const bool useCopy
+        = detection.repairedFile && !result.nulPath && !IsUtf16(result.documentEncoding);
     result.repaired = useCopy;
 
     FileBytes file;

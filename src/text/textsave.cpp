@@ -76,8 +76,7 @@ SaveResult SaveTextFile(const SaveRequest &request, QStringView text, const Unic
     if (!reason.isEmpty()) {
         result.error = saveFailure(request.path, reason);
         result.outcome = SaveOutcome::Failed;
-    }
-    else
+    } else
         result.outcome = warned ? SaveOutcome::WrittenAfterWarning : SaveOutcome::Written;
     return result;
 }

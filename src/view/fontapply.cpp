@@ -1,8 +1,7 @@
 #include "fontapply.h"
 
-#include "tmemopad.h"
-
 #include "settings/settingstable.h"
+#include "tmemopad.h"
 
 #include <QApplication>
 #include <QFontMetrics>

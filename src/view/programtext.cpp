@@ -21,12 +21,12 @@ struct StandIn
 // the replacement character for the two code points the document reserves
 // for frames.
 constexpr StandIn standIns[] = {
-    {u'\r', u'\u240D'},
-    {u'\n', u'\u240A'},
-    {u'\u2028', u'\u2424'},
-    {u'\u2029', u'\u00B6'},
-    {u'\uFDD0', u'\uFFFD'},
-    {u'\uFDD1', u'\uFFFD'},
+    { u'\r', u'\u240D' },
+    { u'\n', u'\u240A' },
+    { u'\u2028', u'\u2424' },
+    { u'\u2029', u'\u00B6' },
+    { u'\uFDD0', u'\uFFFD' },
+    { u'\uFDD1', u'\uFFFD' },
 };
 
 char16_t standInFor(char16_t c)
@@ -70,8 +70,8 @@ void appendBlock(QString &out, const QTextBlock &block, int from, int to)
         const int a = std::max(from, fStart);
         const int b = std::min(to, fEnd);
         if (a < b)
-            appendFragment(out, QStringView(fragment.text()).mid(a - fStart, b - a),
-                           fragment.charFormat());
+            appendFragment(
+                out, QStringView(fragment.text()).mid(a - fStart, b - a), fragment.charFormat());
     }
     // The separator after the block, when the range covers it.
     const int separator = start + block.length() - 1;
@@ -94,7 +94,9 @@ bool isShownStandIn(char16_t c)
 class FormatWalker
 {
 public:
-    explicit FormatWalker(const QTextDocument &document) : m_document(document) { }
+    explicit FormatWalker(const QTextDocument &document)
+        : m_document(document)
+    { }
 
     QTextCharFormat at(int position)
     {
@@ -135,7 +137,7 @@ DocumentForm ToDocumentForm(QStringView programText)
             form.text += QLatin1Char('\n');
             ++i;
         } else if (const char16_t shown = standInFor(c)) {
-            form.marks.append({int(form.text.size()), c});
+            form.marks.append({ int(form.text.size()), c });
             form.text += QChar(shown);
         } else {
             form.text += QChar(c);

@@ -16,7 +16,7 @@ class QTextDocument;
 
 struct DocumentForm
 {
-    QString text;                        // '\n' wherever CR LF stood
+    QString text; // '\n' wherever CR LF stood
     QList<std::pair<int, char16_t>> marks; // stand-in position and original character
 };
 

@@ -39,7 +39,8 @@ ResetScrolledPosition::ResetScrolledPosition(TMemoPad *control, bool restoreSele
         m_haveSelectionStartLine = true;
     }
     if (restoreSelection)
-        m_selectionFingerprint = control->TextRange(start, start + std::min(end - start, FingerprintLength));
+        m_selectionFingerprint
+            = control->TextRange(start, start + std::min(end - start, FingerprintLength));
 }
 
 void ResetScrolledPosition::Restore()

@@ -242,7 +242,7 @@ void TMemoPad::SetSel(int anchor, int caret)
     } else {
         cursor.setPosition(ToPosition(anchor));
         cursor.setPosition(caret == -1 ? document()->characterCount() - 1 : ToPosition(caret),
-                           QTextCursor::KeepAnchor);
+            QTextCursor::KeepAnchor);
     }
     // Selecting does not scroll; ScrollCaret does that when it is wanted.
     const int horizontal = horizontalScrollBar()->value();
@@ -312,7 +312,7 @@ std::optional<TMemoPad::CharAtPoint> TMemoPad::CharFromPos(QPoint point) const
         return std::nullopt;
     EnsureLayout();
     const int position = cursorForPosition(point).position();
-    return CharAtPoint{ToIndex(position), LineOfPosition(position)};
+    return CharAtPoint { ToIndex(position), LineOfPosition(position) };
 }
 
 int TMemoPad::CharFromPos16(QPoint point) const
@@ -364,7 +364,7 @@ int TMemoPad::AverageCharWidth() const
 TMemoPad::LineOfChar TMemoPad::LineFromChar(int index) const
 {
     const int line = LineFromCharIndex(index);
-    return {line, LineIndex(line)};
+    return { line, LineIndex(line) };
 }
 
 // The classic control answers in 16 bits and callers unfold the reply from
@@ -373,12 +373,12 @@ TMemoPad::LineOfChar TMemoPad::LineFromChar(int index) const
 TMemoPad::PointChar TMemoPad::CharFromPoint(int x, int y) const
 {
     const QRect rect = FormattingRect();
-    const QPoint point(std::clamp(x, 0, std::max(rect.right(), 0)),
-                       std::clamp(y, 0, std::max(rect.bottom(), 0)));
+    const QPoint point(
+        std::clamp(x, 0, std::max(rect.right(), 0)), std::clamp(y, 0, std::max(rect.bottom(), 0)));
     const std::optional<CharAtPoint> found = CharFromPos(point);
     if (!found)
         return {};
-    return {found->line, found->index, LineIndex(found->line), true};
+    return { found->line, found->index, LineIndex(found->line), true };
 }
 
 int GetAverageCharWidth(const QWidget *control)
@@ -420,9 +420,8 @@ QMenu *TMemoPad::CreateContextMenu(QPoint pos)
 {
     QMenu *menu = createStandardContextMenu(pos);
     const QList<QAction *> actions = menu->actions();
-    const auto paste = std::find_if(actions.cbegin(), actions.cend(), [](const QAction *action) {
-        return action->objectName() == u"edit-paste";
-    });
+    const auto paste = std::find_if(actions.cbegin(), actions.cend(),
+        [](const QAction *action) { return action->objectName() == u"edit-paste"; });
     if (paste != actions.cend()) {
         disconnect(*paste, &QAction::triggered, nullptr, nullptr);
         connect(*paste, &QAction::triggered, this, &TMemoPad::MyPaste);
@@ -447,7 +446,8 @@ void TMemoPad::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    const bool shiftInsert = event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier;
+    const bool shiftInsert
+        = event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier;
     if (event->matches(QKeySequence::Paste) || shiftInsert) {
         event->accept();
         MyPaste();
@@ -477,8 +477,8 @@ void TMemoPad::keyReleaseEvent(QKeyEvent *event)
 void TMemoPad::mousePressEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mousePressEvent(event);
-    emit MouseDown(event->button(), event->position().toPoint(), event->buttons(),
-                   event->modifiers());
+    emit MouseDown(
+        event->button(), event->position().toPoint(), event->buttons(), event->modifiers());
 }
 
 void TMemoPad::mouseMoveEvent(QMouseEvent *event)
@@ -496,8 +496,8 @@ void TMemoPad::mouseMoveEvent(QMouseEvent *event)
 void TMemoPad::mouseReleaseEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
-    emit MouseUp(event->button(), event->position().toPoint(), event->buttons(),
-                 event->modifiers());
+    emit MouseUp(
+        event->button(), event->position().toPoint(), event->buttons(), event->modifiers());
 }
 
 void TMemoPad::mouseDoubleClickEvent(QMouseEvent *event)

@@ -123,10 +123,10 @@ signals:
     void KeyDown(QKeyEvent *event, bool *suppress);
     void KeyUp(QKeyEvent *event, bool *suppress);
     void MouseDown(Qt::MouseButton button, QPoint pos, Qt::MouseButtons buttons,
-                   Qt::KeyboardModifiers modifiers);
+        Qt::KeyboardModifiers modifiers);
     void MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void MouseUp(Qt::MouseButton button, QPoint pos, Qt::MouseButtons buttons,
-                 Qt::KeyboardModifiers modifiers);
+        Qt::KeyboardModifiers modifiers);
     void DblClick();
 
 protected:

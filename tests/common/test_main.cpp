@@ -1,8 +1,8 @@
 // Shared main for every test program: an isolated home and temp folder,
 // the offscreen platform, and the application object for the widget tests.
+#include "app/application.h"
 #include "testseams.h"
 
-#include "app/application.h"
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,7 +15,7 @@ int main(int argc, char **argv)
     if (!sandbox.isValid())
         return 1;
     const QByteArray root = QFile::encodeName(sandbox.path());
-    for (const char *sub : {"home", "config", "data", "tmp"})
+    for (const char *sub : { "home", "config", "data", "tmp" })
         QDir(sandbox.path()).mkpath(QString::fromLatin1(sub));
     qputenv("HOME", root + "/home");
     qputenv("XDG_CONFIG_HOME", root + "/config");

@@ -6,7 +6,7 @@ FakeSeams::FakeSeams()
 {
     Seams &s = seams();
     s.messageBox = [this](QWidget *, const QString &text, const QString &caption, int flags) {
-        messages.push_back({text, caption, flags});
+        messages.push_back({ text, caption, flags });
         if (messageAnswers.empty())
             return 1;
         const int answer = messageAnswers.front();
@@ -25,7 +25,7 @@ FakeSeams::FakeSeams()
         return true;
     };
     s.startProcess = [this](const QString &program, const QStringList &arguments) {
-        startedProcesses.push_back(QStringList{program} + arguments);
+        startedProcesses.push_back(QStringList { program } + arguments);
         return true;
     };
     s.readClipboard = [this]() -> std::optional<QString> {

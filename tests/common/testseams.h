@@ -6,10 +6,9 @@
 #include <QStringList>
 #include <QUrl>
 
-#include <gtest/gtest.h>
-
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 // Seams for tests: message boxes answer from a queue, nothing blocks, every
@@ -28,16 +27,16 @@ public:
     ~FakeSeams();
 
     std::vector<RecordedMessage> messages;
-    std::deque<int> messageAnswers;        // next answers; 1 (OK) when empty
+    std::deque<int> messageAnswers; // next answers; 1 (OK) when empty
     std::vector<QUrl> openedUrls;
     std::vector<QStringList> startedProcesses; // program first, then arguments
     std::vector<int> waits;
     int beeps = 0;
     QString clipboard;
-    int clipboardFailures = 0;             // reads and writes that fail before one succeeds
-    std::function<bool(FileDialogState &)> openDialog;  // cancel when unset
-    std::function<bool(FileDialogState &)> saveDialog;  // cancel when unset
-    std::function<int(QDialog *)> dialog;               // reject (0) when unset
+    int clipboardFailures = 0; // reads and writes that fail before one succeeds
+    std::function<bool(FileDialogState &)> openDialog; // cancel when unset
+    std::function<bool(FileDialogState &)> saveDialog; // cancel when unset
+    std::function<int(QDialog *)> dialog; // reject (0) when unset
 };
 
 // Installs plain fakes before every test so that no test can block on a dialog.

@@ -3,12 +3,12 @@
 #include "testseams.h"
 #include "view/tmemopad.h"
 
-#include <QGuiApplication>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest/QTest>

@@ -9,8 +9,8 @@ namespace {
 
 // Line 0: "see http://a.org/x or" ; line 1: "mail me@b.org now"
 const QString Text = QStringLiteral("see http://a.org/x or\r\nmail me@b.org now");
-constexpr int WebIndex = 8;     // the "/" after "http:"
-constexpr int PlainIndex = 1;   // the "e" of "see"
+constexpr int WebIndex = 8; // the "/" after "http:"
+constexpr int PlainIndex = 1; // the "e" of "see"
 constexpr int MailIndex = 23 + 6; // the "@"
 
 class LinksTest : public ::testing::Test
@@ -19,7 +19,8 @@ protected:
     void SetUp() override
     {
         store.values[QStringLiteral("currentVersion")] = QStringLiteral("1.8");
-        window = std::make_unique<TformMain>(StartupOptions{QStringLiteral("/tmp/orvane"), {}, &store});
+        window = std::make_unique<TformMain>(
+            StartupOptions { QStringLiteral("/tmp/orvane"), {}, &store });
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         memo()->setText(Text);
@@ -33,7 +34,7 @@ protected:
     {
         const QPoint left = *memo()->PosFromChar(index);
         const QPoint right = *memo()->PosFromChar(index + 1);
-        return {(left.x() + right.x()) / 2, left.y() + memo()->fontMetrics().height() / 2};
+        return { (left.x() + right.x()) / 2, left.y() + memo()->fontMetrics().height() / 2 };
     }
 
     void setting(SettingKey key, const char *value)
@@ -119,7 +120,7 @@ TEST_F(LinksTest, CtrlClickOpensOnlyWithCtrl)
     click(web, web);
     EXPECT_TRUE(opened().empty());
     click(web, web, Qt::ControlModifier);
-    EXPECT_EQ(opened(), std::vector<QString>{QStringLiteral("http://a.org/x")});
+    EXPECT_EQ(opened(), std::vector<QString> { QStringLiteral("http://a.org/x") });
 }
 
 TEST_F(LinksTest, SingleClickOpensUnlessDraggedTenPixels)
@@ -130,7 +131,7 @@ TEST_F(LinksTest, SingleClickOpensUnlessDraggedTenPixels)
     click(mail, mail, Qt::ControlModifier);
     EXPECT_TRUE(opened().empty());
     click(mail - QPoint(9, 0), mail);
-    EXPECT_EQ(opened(), std::vector<QString>{QStringLiteral("mailto:me@b.org")});
+    EXPECT_EQ(opened(), std::vector<QString> { QStringLiteral("mailto:me@b.org") });
 }
 
 TEST_F(LinksTest, DoubleClickOpensByItsSettingAndReportsTheLink)
@@ -139,7 +140,7 @@ TEST_F(LinksTest, DoubleClickOpensByItsSettingAndReportsTheLink)
     doubleClick(middleOf(MailIndex));
     EXPECT_TRUE(opened().empty());
     doubleClick(middleOf(WebIndex));
-    EXPECT_EQ(opened(), std::vector<QString>{QStringLiteral("http://a.org/x")});
+    EXPECT_EQ(opened(), std::vector<QString> { QStringLiteral("http://a.org/x") });
     EXPECT_EQ(window->linkFinder().link(), QStringLiteral("http://a.org/x"));
 }
 

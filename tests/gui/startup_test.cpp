@@ -1,7 +1,6 @@
+#include "app/form01_main.h"
 #include "memorystore.h"
 #include "testseams.h"
-
-#include "app/form01_main.h"
 #include "view/tmemopad.h"
 
 #include <QAction>
@@ -25,7 +24,7 @@ protected:
     {
         store.values[QStringLiteral("currentVersion")] = QStringLiteral("1.8");
         return std::make_unique<TformMain>(
-            StartupOptions{QCoreApplication::applicationFilePath(), arguments, &store});
+            StartupOptions { QCoreApplication::applicationFilePath(), arguments, &store });
     }
     void storePosition(int top, int left, int width = 400, int height = 300)
     {
@@ -43,7 +42,7 @@ protected:
 TEST_F(StartupTest, ThreeArgumentsPlaceTheWindowAtTopAndLeft)
 {
     storePosition(10, 20);
-    auto window = start({QStringLiteral("-w"), QStringLiteral("100"), QStringLiteral("200")});
+    auto window = start({ QStringLiteral("-w"), QStringLiteral("100"), QStringLiteral("200") });
     EXPECT_EQ(window->y(), 100);
     EXPECT_EQ(window->x(), 200);
     EXPECT_EQ(window->fileName(), QStringLiteral("0"));
@@ -52,7 +51,8 @@ TEST_F(StartupTest, ThreeArgumentsPlaceTheWindowAtTopAndLeft)
 TEST_F(StartupTest, OneBadNumberLeavesTheStoredPosition)
 {
     storePosition(10, 20);
-    auto window = start({QStringLiteral("file.nfo"), QStringLiteral("abc"), QStringLiteral("200")});
+    auto window
+        = start({ QStringLiteral("file.nfo"), QStringLiteral("abc"), QStringLiteral("200") });
     EXPECT_EQ(window->y(), 10);
     EXPECT_EQ(window->x(), 20);
 }
@@ -75,7 +75,7 @@ TEST_F(StartupTest, ProgramFolderEndsWithItsSeparator)
 TEST_F(StartupTest, FirstStartRecordsTheRunningVersionOnce)
 {
     auto window = std::make_unique<TformMain>(
-        StartupOptions{QCoreApplication::applicationFilePath(), {}, &store});
+        StartupOptions { QCoreApplication::applicationFilePath(), {}, &store });
     EXPECT_EQ(store.values[QStringLiteral("currentVersion")], QStringLiteral("1.8"));
     const auto writes = store.writes.size();
     window.reset();
@@ -112,7 +112,7 @@ TEST_F(StartupTest, ClosingANormalWindowStoresItsPlacement)
     storePosition(10, 20);
     store.values[QStringLiteral("saveWindowPos")] = QStringLiteral("1");
     store.values[QStringLiteral("windowIsMaximized")] = QStringLiteral("1");
-    auto window = start({QStringLiteral("-w"), QStringLiteral("130"), QStringLiteral("140")});
+    auto window = start({ QStringLiteral("-w"), QStringLiteral("130"), QStringLiteral("140") });
     window->showNormal();
     window->resize(500, 350);
     window->move(140, 130);
@@ -157,7 +157,7 @@ TEST_F(StartupTest, DropsTakeTheFirstLocalFileAndRefuseOthers)
     window->show();
     QStringList dropped;
     QObject::connect(window.get(), &TformMain::fileDropped, window.get(),
-                     [&](const QString &path) { dropped << path; });
+        [&](const QString &path) { dropped << path; });
     QWidget *target = window->memo()->viewport();
 
     auto dropUrls = [&](const QList<QUrl> &urls) {
@@ -171,11 +171,11 @@ TEST_F(StartupTest, DropsTakeTheFirstLocalFileAndRefuseOthers)
         QCoreApplication::sendEvent(target, &drop);
         return drop.isAccepted();
     };
-    EXPECT_FALSE(dropUrls({QUrl(QStringLiteral("https://orvane.example/a.nfo"))}));
+    EXPECT_FALSE(dropUrls({ QUrl(QStringLiteral("https://orvane.example/a.nfo")) }));
     EXPECT_TRUE(dropped.isEmpty());
-    EXPECT_TRUE(dropUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.nfo")),
-                          QUrl::fromLocalFile(QStringLiteral("/tmp/b.nfo"))}));
-    EXPECT_EQ(dropped, QStringList{QStringLiteral("/tmp/a.nfo")});
+    EXPECT_TRUE(dropUrls({ QUrl::fromLocalFile(QStringLiteral("/tmp/a.nfo")),
+        QUrl::fromLocalFile(QStringLiteral("/tmp/b.nfo")) }));
+    EXPECT_EQ(dropped, QStringList { QStringLiteral("/tmp/a.nfo") });
     EXPECT_TRUE(window->memo()->text().isEmpty());
 }
 
@@ -189,11 +189,11 @@ TEST_F(StartupTest, EditMenuHasItsShortcutsAndHints)
         QKeySequence::StandardKey key;
         const char *hint;
     };
-    const Item items[] = {{"Undo1", "&Undo", QKeySequence::Undo, "Undo"},
-                          {"Cut1", "Cu&t", QKeySequence::Cut, "Cut"},
-                          {"Copy1", "&Copy", QKeySequence::Copy, "Copy"},
-                          {"Paste1", "&Paste", QKeySequence::Paste, "Paste"},
-                          {"SelectAll1", "Select &All", QKeySequence::SelectAll, "Select all text"}};
+    const Item items[] = { { "Undo1", "&Undo", QKeySequence::Undo, "Undo" },
+        { "Cut1", "Cu&t", QKeySequence::Cut, "Cut" },
+        { "Copy1", "&Copy", QKeySequence::Copy, "Copy" },
+        { "Paste1", "&Paste", QKeySequence::Paste, "Paste" },
+        { "SelectAll1", "Select &All", QKeySequence::SelectAll, "Select all text" } };
     for (const Item &item : items) {
         auto *action = window->findChild<QAction *>(QString::fromLatin1(item.name));
         ASSERT_NE(action, nullptr) << item.name;

@@ -40,7 +40,7 @@ public:
     int LineFromChar(int index) const override
     {
         const auto after = std::upper_bound(m_lines.begin(), m_lines.end(), index,
-                                            [](int i, const Line &l) { return i < l.start; });
+            [](int i, const Line &l) { return i < l.start; });
         return std::max(int(after - m_lines.begin()) - 1, 0);
     }
     QString TextRange(int start, int end) const override
@@ -54,7 +54,7 @@ public:
         const int line = std::clamp(y / LineHeight, 0, LineCount() - 1);
         const Line &l = m_lines[line];
         const int column = std::clamp((std::max(x, 0) + CharWidth / 2) / CharWidth, 0, l.length);
-        return PointChar{line, l.start + column, l.start};
+        return PointChar { line, l.start + column, l.start };
     }
     std::optional<QPoint> PosFromChar(int index) const override
     {
@@ -69,7 +69,7 @@ public:
     // The client point in the middle of a character.
     static QPoint Middle(int line, int column0)
     {
-        return {column0 * CharWidth + CharWidth / 2, line * LineHeight + LineHeight / 2};
+        return { column0 * CharWidth + CharWidth / 2, line * LineHeight + LineHeight / 2 };
     }
 
 private:
@@ -82,11 +82,11 @@ private:
     void AddLine(int start, int end, int wrapWidth)
     {
         if (wrapWidth <= 0 || end - start <= wrapWidth) {
-            m_lines.push_back({start, end - start});
+            m_lines.push_back({ start, end - start });
             return;
         }
         for (int s = start; s < end; s += wrapWidth)
-            m_lines.push_back({s, std::min(wrapWidth, end - s)});
+            m_lines.push_back({ s, std::min(wrapWidth, end - s) });
     }
 
     QString m_text;

@@ -9,26 +9,30 @@ TEST(LinkHintText, EachKindAndWayOfOpening)
 {
     const QString web = QStringLiteral("http://a.b");
     const QString mail = QStringLiteral("me@a.b");
-    EXPECT_EQ(LinkHint(LinkKind::Web, LinkFollow::Click, web), QStringLiteral("Click to open link\nhttp://a.b"));
+    EXPECT_EQ(LinkHint(LinkKind::Web, LinkFollow::Click, web),
+        QStringLiteral("Click to open link\nhttp://a.b"));
     EXPECT_EQ(LinkHint(LinkKind::Web, LinkFollow::DoubleClick, web),
-              QStringLiteral("Double click to open link\nhttp://a.b"));
+        QStringLiteral("Double click to open link\nhttp://a.b"));
     EXPECT_EQ(LinkHint(LinkKind::Web, LinkFollow::CtrlClick, web),
-              QStringLiteral("CTRL + click to open link\nhttp://a.b"));
+        QStringLiteral("CTRL + click to open link\nhttp://a.b"));
     EXPECT_EQ(LinkHint(LinkKind::Email, LinkFollow::Click, mail),
-              QStringLiteral("Click to compose e-mail\nme@a.b"));
+        QStringLiteral("Click to compose e-mail\nme@a.b"));
     EXPECT_EQ(LinkHint(LinkKind::Email, LinkFollow::DoubleClick, mail),
-              QStringLiteral("Double click to compose e-mail\nme@a.b"));
+        QStringLiteral("Double click to compose e-mail\nme@a.b"));
     EXPECT_EQ(LinkHint(LinkKind::Email, LinkFollow::CtrlClick, mail),
-              QStringLiteral("CTRL + click to compose e-mail\nme@a.b"));
+        QStringLiteral("CTRL + click to compose e-mail\nme@a.b"));
     EXPECT_TRUE(LinkHint(LinkKind::Web, LinkFollow::None, web).isEmpty());
     EXPECT_TRUE(LinkHint(LinkKind::None, LinkFollow::Click, web).isEmpty());
 }
 
 TEST(LinkUrlForShell, MailtoForEmailAndSchemeForWww)
 {
-    EXPECT_EQ(LinkUrl(LinkKind::Email, QStringLiteral("me@a.org")).toString(), QStringLiteral("mailto:me@a.org"));
-    EXPECT_EQ(LinkUrl(LinkKind::Web, QStringLiteral("ftp://a.org/x")).toString(), QStringLiteral("ftp://a.org/x"));
-    EXPECT_EQ(LinkUrl(LinkKind::Web, QStringLiteral("www.a.org")).toString(), QStringLiteral("http://www.a.org"));
+    EXPECT_EQ(LinkUrl(LinkKind::Email, QStringLiteral("me@a.org")).toString(),
+        QStringLiteral("mailto:me@a.org"));
+    EXPECT_EQ(LinkUrl(LinkKind::Web, QStringLiteral("ftp://a.org/x")).toString(),
+        QStringLiteral("ftp://a.org/x"));
+    EXPECT_EQ(LinkUrl(LinkKind::Web, QStringLiteral("www.a.org")).toString(),
+        QStringLiteral("http://www.a.org"));
 }
 
 // Line 0: "web http://a.org/x mail me@b.org"  (h at 4, m of me at 24)
@@ -36,7 +40,7 @@ TEST(LinkUrlForShell, MailtoForEmailAndSchemeForWww)
 class LinkMouseTest : public testing::Test
 {
 protected:
-    FakeLinkView view{QStringLiteral("web http://a.org/x mail me@b.org\r\nwww.c.org")};
+    FakeLinkView view { QStringLiteral("web http://a.org/x mail me@b.org\r\nwww.c.org") };
     LinkFinder finder;
     const QPoint web = FakeLinkView::Middle(0, 6);
     const QPoint otherWeb = FakeLinkView::Middle(1, 2);
@@ -83,7 +87,8 @@ TEST_F(LinkMouseTest, SingleClickWithinNinePixelsWithoutCtrl)
     const LinkSettings s = settings("click", "ctrlClick");
     const QPoint down = web - QPoint(9, 0);
     EXPECT_EQ(LinkToOpenOnRelease(finder, view, down, web, false, s), LinkKind::Web);
-    EXPECT_EQ(LinkToOpenOnRelease(finder, view, web - QPoint(10, 0), web, false, s), LinkKind::None);
+    EXPECT_EQ(
+        LinkToOpenOnRelease(finder, view, web - QPoint(10, 0), web, false, s), LinkKind::None);
     EXPECT_EQ(LinkToOpenOnRelease(finder, view, down, web, true, s), LinkKind::None);
     EXPECT_EQ(LinkToOpenOnRelease(finder, view, mail, mail, false, s), LinkKind::None);
 }
@@ -104,7 +109,8 @@ TEST_F(LinkMouseTest, UserNameInWebAddressOpensAsWeb)
 {
     FakeLinkView withUser(QStringLiteral("http://me@b.org"));
     const LinkSettings s = settings("ctrlClick", "ctrlClick");
-    EXPECT_EQ(LinkToOpenOnPress(finder, withUser, FakeLinkView::Middle(0, 9), true, s), LinkKind::Web);
+    EXPECT_EQ(
+        LinkToOpenOnPress(finder, withUser, FakeLinkView::Middle(0, 9), true, s), LinkKind::Web);
     EXPECT_EQ(finder.link(), QStringLiteral("http://me@b.org"));
 }
 

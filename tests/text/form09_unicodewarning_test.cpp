@@ -13,8 +13,8 @@ class UnicodeWarning : public ::testing::Test
 {
 protected:
     // Shows the dialog as the real seam would, then lets act answer it.
-    UnicodeWarningAnswer show(const std::function<void(QDialog *)> &act, Encoding encoding = Encoding::Ansi,
-        bool onTop = false)
+    UnicodeWarningAnswer show(const std::function<void(QDialog *)> &act,
+        Encoding encoding = Encoding::Ansi, bool onTop = false)
     {
         fakes.dialog = [&](QDialog *d) {
             shownText = d->findChild<QLabel *>(QStringLiteral("labelRef"))->text();

@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 // A shown editor with a small fixed-pitch font, so line heights and widths

@@ -17,19 +17,19 @@ struct RoundTripCase
 std::vector<RoundTripCase> roundTripCases()
 {
     return {
-        {"empty", QString()},
-        {"crlf_lines", QStringLiteral("ab\r\ncd\r\n")},
-        {"lone_cr", QStringLiteral("a\rb")},
-        {"lone_lf", QStringLiteral("a\nb")},
-        {"lf_then_cr", QStringLiteral("\n\r")},
-        {"cr_before_crlf", QStringLiteral("a\r\r\nb")},
-        {"trailing_lone_cr", QStringLiteral("end\r")},
-        {"separators", QStringLiteral("x\u2028y\u2029z")},
-        {"frame_marks", QStringLiteral("\uFDD0a\uFDD1")},
-        {"real_control_pictures", QStringLiteral("\u240D\u240A\u00B6\uFFFD")},
-        {"pictures_beside_stand_ins", QStringLiteral("\u00B6\u2029\u00B6\r\u240D\r\n")},
-        {"surrogates", QStringLiteral("\U0001F600\r\n\U0001F600\r")},
-        {"nbsp_and_tab", QStringLiteral("a\u00A0b\tc")},
+        { "empty", QString() },
+        { "crlf_lines", QStringLiteral("ab\r\ncd\r\n") },
+        { "lone_cr", QStringLiteral("a\rb") },
+        { "lone_lf", QStringLiteral("a\nb") },
+        { "lf_then_cr", QStringLiteral("\n\r") },
+        { "cr_before_crlf", QStringLiteral("a\r\r\nb") },
+        { "trailing_lone_cr", QStringLiteral("end\r") },
+        { "separators", QStringLiteral("x\u2028y\u2029z") },
+        { "frame_marks", QStringLiteral("\uFDD0a\uFDD1") },
+        { "real_control_pictures", QStringLiteral("\u240D\u240A\u00B6\uFFFD") },
+        { "pictures_beside_stand_ins", QStringLiteral("\u00B6\u2029\u00B6\r\u240D\r\n") },
+        { "surrogates", QStringLiteral("\U0001F600\r\n\U0001F600\r") },
+        { "nbsp_and_tab", QStringLiteral("a\u00A0b\tc") },
     };
 }
 
@@ -57,7 +57,7 @@ TEST_P(RoundTrip, InsertedTextComesBackAndCopiesExactly)
 }
 
 INSTANTIATE_TEST_SUITE_P(ProgramText, RoundTrip, ::testing::ValuesIn(roundTripCases()),
-                         [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 // Program index of every document position, counted the slow way.
 std::vector<int> naiveIndexes(const QString &programText)
@@ -65,7 +65,8 @@ std::vector<int> naiveIndexes(const QString &programText)
     std::vector<int> indexes;
     for (int i = 0; i < programText.size(); ++i) {
         indexes.push_back(i);
-        if (programText.at(i) == u'\r' && i + 1 < programText.size() && programText.at(i + 1) == u'\n')
+        if (programText.at(i) == u'\r' && i + 1 < programText.size()
+            && programText.at(i + 1) == u'\n')
             ++i;
     }
     indexes.push_back(int(programText.size()));

@@ -14,7 +14,7 @@
 
 namespace {
 
-const std::vector<int> allWaits{50, 100, 150, 200, 250};
+const std::vector<int> allWaits { 50, 100, 150, 200, 250 };
 
 // Lines: "ab" CR LF, "cd" CR "e" LF "f" CR LF, the surrogate pair and "g".
 const QString mixedText = QStringLiteral("ab\r\ncd\re\nf\r\n\U0001F600g");
@@ -140,7 +140,7 @@ TEST_F(EditorTest, CharFromPointFindsTheCharacterDrawnThere)
 {
     editor->setText(mixedText);
     const int height = editor->fontMetrics().height();
-    for (int index : {0, 1, 4, 7, 12, 14, 15}) {
+    for (int index : { 0, 1, 4, 7, 12, 14, 15 }) {
         const QPoint at = *editor->PosFromChar(index) + QPoint(1, height / 2);
         const TMemoPad::PointChar found = editor->CharFromPoint(at.x(), at.y());
         EXPECT_TRUE(found.found) << index;
@@ -166,7 +166,8 @@ TEST_F(EditorTest, CharFromPointBelowLine65535)
     EXPECT_EQ(found.line, 66000);
     EXPECT_EQ(found.index, index);
     EXPECT_EQ(found.lineStart, index);
-    EXPECT_EQ(editor->CharFromPos16(at), int(quint32(index & 0xFFFF) | quint32(66000 & 0xFFFF) << 16));
+    EXPECT_EQ(
+        editor->CharFromPos16(at), int(quint32(index & 0xFFFF) | quint32(66000 & 0xFFFF) << 16));
 }
 
 // Folding a 16-bit reply goes wrong on a line this long; the full values do not.
@@ -295,7 +296,7 @@ TEST(CopyTextToClipboard, RetriesThenReportsTheFailureWhenAsked)
     fake.clipboardFailures = 3;
     EXPECT_TRUE(CopyTextToClipboard(QStringLiteral("x"), true));
     EXPECT_EQ(fake.clipboard, QStringLiteral("x"));
-    EXPECT_EQ(fake.waits, (std::vector<int>{50, 100, 150}));
+    EXPECT_EQ(fake.waits, (std::vector<int> { 50, 100, 150 }));
 
     fake.clipboardFailures = 6;
     EXPECT_FALSE(CopyTextToClipboard(QStringLiteral("y"), false));
@@ -334,9 +335,8 @@ TEST_F(EditorTest, TypingAfterALoneBreakKeepsTheTypedCharacters)
 TEST_F(EditorTest, KeyDownHandlerCanSwallowAKey)
 {
     editor->setText(QString());
-    QObject::connect(editor.get(), &TMemoPad::KeyDown, editor.get(), [](QKeyEvent *event, bool *suppress) {
-        *suppress = event->key() == Qt::Key_X;
-    });
+    QObject::connect(editor.get(), &TMemoPad::KeyDown, editor.get(),
+        [](QKeyEvent *event, bool *suppress) { *suppress = event->key() == Qt::Key_X; });
     QTest::keyClicks(editor.get(), QStringLiteral("axb"));
     EXPECT_EQ(editor->text(), QStringLiteral("ab"));
 }
@@ -346,7 +346,7 @@ TEST_F(EditorTest, KeyDownHandlerCanSwallowAKey)
 void sendWheel(QWidget *viewport, QPoint angle, Qt::KeyboardModifiers modifiers)
 {
     QWheelEvent event(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(), angle,
-                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &event);
 }
 
@@ -385,8 +385,8 @@ TEST_F(EditorTest, DoubleClickGoesToTheProgramWithCustomWordSelection)
 
 void sendMove(QWidget *viewport, QPoint at, Qt::KeyboardModifiers modifiers)
 {
-    QMouseEvent event(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton,
-                      Qt::LeftButton, modifiers);
+    QMouseEvent event(
+        QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, modifiers);
     QApplication::sendEvent(viewport, &event);
 }
 
@@ -401,7 +401,8 @@ TEST_F(EditorTest, CtrlDragGoesToTheProgramWithoutSelecting)
     ASSERT_EQ(moves.count(), 1);
     EXPECT_EQ(moves.at(0).at(0).toPoint(), to);
     EXPECT_EQ(moves.at(0).at(1).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
-    EXPECT_EQ(moves.at(0).at(2).value<Qt::KeyboardModifiers>(), Qt::KeyboardModifiers(Qt::ControlModifier));
+    EXPECT_EQ(moves.at(0).at(2).value<Qt::KeyboardModifiers>(),
+        Qt::KeyboardModifiers(Qt::ControlModifier));
     EXPECT_EQ(editor->SelLength(), 0);
 
     // Without Ctrl the control drags a selection and the program still hears of it.
