@@ -135,30 +135,32 @@ void TformMain::CheckVersion()
 {
     // The one-time setup after an install or version change starts by
     // recording the running version, so it runs once.
-    if (m_settings[currentVersion].value() == m_versionText)
+    if (m_settings[SettingKey::currentVersion].value() == m_versionText)
         return;
-    m_settings[currentVersion].setValue(m_versionText);
+    m_settings[SettingKey::currentVersion].setValue(m_versionText);
     RunStorageSetup();
 }
 
 void TformMain::ApplyReadOnly()
 {
-    ui->Memo1->setReadOnly(!m_settings[allowTextChanges].isOn());
+    ui->Memo1->setReadOnly(!m_settings[SettingKey::allowTextChanges].isOn());
 }
 
 void TformMain::PlaceWindow()
 {
-    const QSize size(m_settings[windowWidth].intValue(), m_settings[windowHeight].intValue());
+    const QSize size(m_settings[SettingKey::windowWidth].intValue(),
+        m_settings[SettingKey::windowHeight].intValue());
     resize(size);
-    const QPoint wanted(m_settings[windowPosX].intValue(), m_settings[windowPosY].intValue());
+    const QPoint wanted(m_settings[SettingKey::windowPosX].intValue(),
+        m_settings[SettingKey::windowPosY].intValue());
     move(WindowPositionOnDesktop(wanted, frameGeometry().size(), VirtualDesktop()));
-    if (m_settings[windowIsMaximized].isOn())
+    if (m_settings[SettingKey::windowIsMaximized].isOn())
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TformMain::ApplyWordDetection()
 {
-    ui->Memo1->SetUseCustomWordSelection(m_settings[useWordDetection].isOn());
+    ui->Memo1->SetUseCustomWordSelection(m_settings[SettingKey::useWordDetection].isOn());
 }
 
 void TformMain::ProcessCommandLine(const QStringList &arguments)
@@ -198,16 +200,16 @@ bool TformMain::FormCloseQuery()
 
 void TformMain::FormClose()
 {
-    if (!m_settings[saveWindowPos].isOn())
+    if (!m_settings[SettingKey::saveWindowPos].isOn())
         return;
     const bool maximized = isMaximized();
-    m_settings[windowIsMaximized].setValue(maximized ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings[SettingKey::windowIsMaximized].setOn(maximized);
     if (maximized)
         return; // keeps the normal-size placement of an earlier run
-    m_settings[windowPosY].setValue(QString::number(y()));
-    m_settings[windowPosX].setValue(QString::number(x()));
-    m_settings[windowWidth].setValue(QString::number(width()));
-    m_settings[windowHeight].setValue(QString::number(height()));
+    m_settings[SettingKey::windowPosY].setInt(y());
+    m_settings[SettingKey::windowPosX].setInt(x());
+    m_settings[SettingKey::windowWidth].setInt(width());
+    m_settings[SettingKey::windowHeight].setInt(height());
 }
 
 bool TformMain::eventFilter(QObject *watched, QEvent *event)

@@ -122,7 +122,7 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
     request.path = path;
     request.chosen = EncodingFromName(encodingName);
     request.westernLatinForNfo
-        = m_settings[forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
+        = m_settings[SettingKey::forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
     LoadResult loaded;
     {
         BusyCursor busy;
@@ -163,7 +163,7 @@ int TformMain::WriteDocument(const QString &path, Encoding encoding)
     request.encoding = encoding;
     request.loadEncoding = m_loadEncoding;
     request.westernLatinForNfo
-        = m_settings[forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
+        = m_settings[SettingKey::forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
     SaveResult saved;
     {
         BusyCursor busy;
@@ -191,7 +191,8 @@ int TformMain::WriteDocument(const QString &path, Encoding encoding)
 
 UnicodeWarningAnswer TformMain::ShowUnicodeWarning(Encoding encoding)
 {
-    return m_unicodeWarning->ShowUnicodeWarning(encoding, this, m_settings[alwaysOnTop].isOn());
+    return m_unicodeWarning->ShowUnicodeWarning(
+        encoding, this, m_settings[SettingKey::alwaysOnTop].isOn());
 }
 
 void TformMain::NewDocument(bool ask)
@@ -262,7 +263,7 @@ void TformMain::NewWindow()
 
 bool TformMain::AskToSave()
 {
-    if (!m_settings[askToSave].isOn() || !m_modified)
+    if (!m_settings[SettingKey::askToSave].isOn() || !m_modified)
         return true;
     if (m_fileName == untitledName && ui->Memo1->TextLength() <= 1
         && (ui->Memo1->TextLength() == 0 || ui->Memo1->text() == untitledName))
@@ -341,7 +342,7 @@ void TformMain::PreselectSaveEncoding()
     Encoding preset = m_encoding;
     if (preset == Encoding::None || preset == Encoding::WesternLatin) {
         bool ok = false;
-        const int index = m_settings[defaultSaveEncoding].value().toInt(&ok);
+        const int index = m_settings[SettingKey::defaultSaveEncoding].value().toInt(&ok);
         if (ok && index >= 0 && index < names.size())
             preset = EncodingFromName(names.at(index));
     }

@@ -17,9 +17,6 @@ namespace {
 // one for the rest of the process.
 bool tabStopsSet = false;
 
-const QString on = QStringLiteral("1");
-const QString off = QStringLiteral("0");
-
 } // namespace
 
 void TformMain::ConnectFontMenu()
@@ -53,7 +50,7 @@ void TformMain::StartFonts()
 
 void TformMain::ApplyWordWrapSetting()
 {
-    const bool wrap = m_settings[wordWrap].isOn();
+    const bool wrap = m_settings[SettingKey::wordWrap].isOn();
     ApplyWrapScrollBars(ui->Memo1, wrap);
     ui->Memo1->SetWordWrap(wrap);
     ui->wordwrap1->setChecked(wrap);
@@ -69,22 +66,22 @@ void TformMain::ApplyFont(const QString &fileName)
 {
     // Changing the font leaves the text alone; the flag keeps change
     // handlers from taking the relayout for an edit all the same.
-    const QString selection = m_settings[fontSelection].value();
+    const QString selection = m_settings[SettingKey::fontSelection].value();
     m_suppressChange = true;
     m_nfoFontActive = ::ApplyFont(ui->Memo1, m_settings, fileName, m_zoomPercent, tabStopsSet);
     m_fontApplied = true;
     m_suppressChange = false;
     // A broken selection was just repaired: the menu shows the stored value.
-    if (m_settings[fontSelection].value() != selection)
+    if (m_settings[SettingKey::fontSelection].value() != selection)
         UpdateFontSelectionMenu();
 }
 
 void TformMain::SetFontSelection(const QString &value)
 {
-    if (m_settings[fontSelection].value() == value)
+    if (m_settings[SettingKey::fontSelection].value() == value)
         return;
     ResetScrolledPosition view(ui->Memo1, true);
-    m_settings[fontSelection].setValue(value);
+    m_settings[SettingKey::fontSelection].setValue(value);
     ApplyFont(m_fileName);
     UpdateFontSelectionMenu();
     view.Restore();
@@ -92,7 +89,7 @@ void TformMain::SetFontSelection(const QString &value)
 
 void TformMain::UpdateFontSelectionMenu()
 {
-    const QString &value = m_settings[fontSelection].value();
+    const QString &value = m_settings[SettingKey::fontSelection].value();
     for (QAction *action : { ui->AlwaysNfoFont1, ui->AlwaysTextFont1, ui->ExtensionDefaultNfo1,
              ui->ExtensionDefaultTxt1 })
         action->setChecked(action->data().toString() == value);
@@ -101,7 +98,7 @@ void TformMain::UpdateFontSelectionMenu()
 void TformMain::Wordwrap1Click()
 {
     ResetScrolledPosition view(ui->Memo1, true);
-    m_settings[wordWrap].setValue(m_settings[wordWrap].isOn() ? off : on);
+    m_settings[SettingKey::wordWrap].toggle();
     ApplyWordWrapSetting();
     ApplyTabStops(ui->Memo1, m_settings, m_nfoFontActive, tabStopsSet);
     view.Restore();

@@ -8,7 +8,7 @@
 
 void TformMain::SetupLinks()
 {
-    m_linkFinder.SetWordDelimiters(m_settings[wordDelimiters].value());
+    m_linkFinder.SetWordDelimiters(m_settings[SettingKey::wordDelimiters].value());
     TMemoPad *memo = ui->Memo1;
     // Hovering needs movements without a button held.
     memo->viewport()->setMouseTracking(true);
@@ -26,7 +26,8 @@ void TformMain::SetupLinks()
 // Read at every event: a change in the Options dialog counts at once.
 LinkSettings TformMain::CurrentLinkSettings() const
 {
-    return LinkSettings::FromValues(m_settings[urlFollow].value(), m_settings[emailFollow].value());
+    return LinkSettings::FromValues(
+        m_settings[SettingKey::urlFollow].value(), m_settings[SettingKey::emailFollow].value());
 }
 
 void TformMain::LinkHoverStep(QPoint pos)

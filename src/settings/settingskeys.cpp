@@ -112,7 +112,7 @@ constexpr std::array<FixedDefinition, settingsCount> definitions = { {
 SettingDefinition settingDefinition(int index, bool cjkLanguage)
 {
     const FixedDefinition &d = definitions.at(index);
-    if (index == forceUSCodePageForNfo)
+    if (index == int(SettingKey::forceUSCodePageForNfo))
         return { d.key, cjkLanguage ? QStringLiteral("1") : QStringLiteral("0") };
     return { d.key, QString::fromUtf16(d.defaultValue) };
 }

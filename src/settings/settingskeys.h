@@ -3,7 +3,7 @@
 #include <QString>
 
 // Index of every setting in the table; the order is fixed.
-enum SettingKey : int {
+enum class SettingKey : int {
     wordWrap,
     allowTextChanges,
     textColor,
@@ -78,10 +78,18 @@ enum SettingKey : int {
     searchWhileTyping,
     prefixString,
     rememberPrefixString,
-    settingsCount
 };
 
-static_assert(settingsCount == 92);
+// How many settings there are.
+inline constexpr int settingsCount = 92;
+
+// The key of recent-file entry n, 1 to 20.
+constexpr SettingKey recentFileKey(int n)
+{
+    return SettingKey(int(SettingKey::recentFile01) + n - 1);
+}
+
+static_assert(int(SettingKey::rememberPrefixString) + 1 == settingsCount);
 
 struct SettingDefinition
 {

@@ -43,7 +43,8 @@ void SettingsStorage::attach(SettingsTable *table)
 {
     m_table = table;
     m_registry.setWriteDenied([this] {
-        return m_table && m_table->size() == settingsCount && (*m_table)[noRegistryWrite].isOn();
+        return m_table && m_table->size() == settingsCount
+            && (*m_table)[SettingKey::noRegistryWrite].isOn();
     });
 }
 
@@ -63,7 +64,7 @@ QString SettingsStorage::chooseStorageAtStart()
         && m_registry.readRegistryString(
             settingsKeyPath, QStringLiteral("saveToIni"), RegistryRoot::CurrentUser, stored)) {
         if (m_table)
-            (*m_table)[saveToIni].assignValue(stored);
+            (*m_table)[SettingKey::saveToIni].assignValue(stored);
         if (stored != QLatin1String("1")) {
             m_useIniFile = false;
             deleteIniFile();
@@ -186,7 +187,7 @@ void SettingsStorage::removeLegacyRegistryValues()
 
 void SettingsStorage::upgradeIniEncoding()
 {
-    if (!m_table || !(*m_table)[saveToIni].isOn() || iniFileIsUtf16())
+    if (!m_table || !(*m_table)[SettingKey::saveToIni].isOn() || iniFileIsUtf16())
         return;
     clearIniReadOnly();
     deleteIniFile();
@@ -197,7 +198,7 @@ void SettingsStorage::switchStorage()
 {
     const bool toIni = !m_useIniFile;
     // This write still goes to the old place, so it knows what happened.
-    (*m_table)[saveToIni].setValue(toIni ? QStringLiteral("1") : QStringLiteral("0"));
+    (*m_table)[SettingKey::saveToIni].setOn(toIni);
     m_useIniFile = toIni;
     m_table->saveAllSettings();
     if (toIni) {

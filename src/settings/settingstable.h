@@ -15,8 +15,8 @@ class SettingsTable
 public:
     explicit SettingsTable(SettingsStore *store, bool cjkLanguage = false);
 
-    SettingsValue &operator[](SettingKey key) { return *m_entries.at(key); }
-    const SettingsValue &operator[](SettingKey key) const { return *m_entries.at(key); }
+    SettingsValue &operator[](SettingKey key) { return *m_entries.at(int(key)); }
+    const SettingsValue &operator[](SettingKey key) const { return *m_entries.at(int(key)); }
     SettingsValue &at(int index) { return *m_entries.at(index); }
     int size() const { return int(m_entries.size()); }
 

@@ -17,6 +17,16 @@ void SettingsValue::setValue(const QString &newValue)
     storeValue();
 }
 
+void SettingsValue::setOn(bool on)
+{
+    setValue(on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void SettingsValue::setInt(int value)
+{
+    setValue(QString::number(value));
+}
+
 int SettingsValue::intValue() const
 {
     return parseSettingInt(m_value);

@@ -16,7 +16,11 @@ public:
     bool isOn() const { return m_value == QLatin1String("1"); }
 
     void setValue(const QString &newValue);
+    // Typed forms: on is "1", off is "0"; integers in decimal.
+    void setOn(bool on);
+    void toggle() { setOn(!isOn()); }
     int intValue() const;
+    void setInt(int value);
     void resetToDefault();
     void assignValue(const QString &newValue);
     void storeValue();

@@ -37,8 +37,8 @@ void ApplyColors(QPlainTextEdit *editor, const SettingsTable &settings, bool nfo
     // System colours come from the application's palette, not from the
     // editor's, which holds the previous set's colours.
     const QPalette system = QApplication::palette(editor);
-    const int text = settings[nfo ? textColor : textColorTxt].intValue();
-    const int background = settings[nfo ? bgColor : bgColorTxt].intValue();
+    const int text = settings[nfo ? SettingKey::textColor : SettingKey::textColorTxt].intValue();
+    const int background = settings[nfo ? SettingKey::bgColor : SettingKey::bgColorTxt].intValue();
     ApplyEditorColors(editor, ColorFromSetting(text, system), ColorFromSetting(background, system));
 }
 

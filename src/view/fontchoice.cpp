@@ -66,17 +66,17 @@ bool UseNfoFont(FileKind kind, const QString &fontSelection, bool *unknownSelect
 bool UseNfoFont(const QString &path, SettingsTable &settings)
 {
     bool unknownSelection = false;
-    const bool nfo = UseNfoFont(GetFileKind(path, settings[associationString].value()),
-        settings[fontSelection].value(), &unknownSelection);
+    const bool nfo = UseNfoFont(GetFileKind(path, settings[SettingKey::associationString].value()),
+        settings[SettingKey::fontSelection].value(), &unknownSelection);
     if (unknownSelection)
-        settings[fontSelection].resetToDefault();
+        settings[SettingKey::fontSelection].resetToDefault();
     return nfo;
 }
 
 int SuggestedSaveFilterIndex(const QString &path, const SettingsTable &settings)
 {
-    const FileKind kind = GetFileKind(path, settings[associationString].value());
-    const QString &selection = settings[fontSelection].value();
+    const FileKind kind = GetFileKind(path, settings[SettingKey::associationString].value());
+    const QString &selection = settings[SettingKey::fontSelection].value();
     const bool nfoByDefault
         = selection == u"alwaysAscii" || selection == u"extensionSelectDefaultAscii";
     return kind == FileKind::Nfo || (kind == FileKind::Unknown && nfoByDefault) ? 2 : 1;
@@ -105,11 +105,11 @@ int FontCharset(int stored, bool nfo)
 FontRequest ChooseFontSet(
     const SettingsTable &settings, bool nfo, int zoomPercent, int pixelsPerInch)
 {
-    const SettingKey nameKey = nfo ? asciiFontName : ansiFontName;
-    const SettingKey sizeKey = nfo ? asciiFontSize : ansiFontSize;
-    const SettingKey heightKey = nfo ? asciiFontHeight : ansiFontHeight;
-    const SettingKey styleKey = nfo ? asciiFontStyle : ansiFontStyle;
-    const SettingKey charsetKey = nfo ? asciiFontCharset : ansiFontCharset;
+    const SettingKey nameKey = nfo ? SettingKey::asciiFontName : SettingKey::ansiFontName;
+    const SettingKey sizeKey = nfo ? SettingKey::asciiFontSize : SettingKey::ansiFontSize;
+    const SettingKey heightKey = nfo ? SettingKey::asciiFontHeight : SettingKey::ansiFontHeight;
+    const SettingKey styleKey = nfo ? SettingKey::asciiFontStyle : SettingKey::ansiFontStyle;
+    const SettingKey charsetKey = nfo ? SettingKey::asciiFontCharset : SettingKey::ansiFontCharset;
 
     FontRequest request;
     request.face = settings[nameKey].value();
@@ -204,9 +204,9 @@ QColor ColorFromSetting(int value, const QPalette &palette)
 
 int TabSizeInEffect(const SettingsTable &settings, bool nfoFontActive)
 {
-    if (nfoFontActive && settings[noCustomTabOnNfo].isOn())
+    if (nfoFontActive && settings[SettingKey::noCustomTabOnNfo].isOn())
         return 8;
-    return settings[tabSize].intValue();
+    return settings[SettingKey::tabSize].intValue();
 }
 
 int TabStopDialogUnits(int tabSize, bool &tabStopsSet)
@@ -222,12 +222,13 @@ int TabStopDialogUnits(int tabSize, bool &tabStopsSet)
 
 void RepairNfoFontSettings(SettingsTable &settings)
 {
-    if (settings[asciiFontName].value() == settings[asciiFontName].defaultValue()
-        || settings[asciiFontCharset].value() != u"-1")
+    if (settings[SettingKey::asciiFontName].value()
+            == settings[SettingKey::asciiFontName].defaultValue()
+        || settings[SettingKey::asciiFontCharset].value() != u"-1")
         return;
-    settings[asciiFontName].resetToDefault();
-    settings[asciiFontSize].resetToDefault();
-    settings[asciiFontStyle].resetToDefault();
-    settings[asciiFontHeight].resetToDefault();
-    settings[asciiFontCharset].setValue(QStringLiteral("255"));
+    settings[SettingKey::asciiFontName].resetToDefault();
+    settings[SettingKey::asciiFontSize].resetToDefault();
+    settings[SettingKey::asciiFontStyle].resetToDefault();
+    settings[SettingKey::asciiFontHeight].resetToDefault();
+    settings[SettingKey::asciiFontCharset].setValue(QStringLiteral("255"));
 }

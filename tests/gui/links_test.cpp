@@ -94,7 +94,7 @@ TEST_F(LinksTest, AnotherLinkHidesTheHintForOneMovement)
 
 TEST_F(LinksTest, WebLinksOffStillLeavesEmailHints)
 {
-    setting(urlFollow, "none");
+    setting(SettingKey::urlFollow, "none");
     moveTo(WebIndex);
     EXPECT_EQ(viewport()->cursor().shape(), Qt::IBeamCursor);
     EXPECT_TRUE(memo()->toolTip().isEmpty());
@@ -125,7 +125,7 @@ TEST_F(LinksTest, CtrlClickOpensOnlyWithCtrl)
 
 TEST_F(LinksTest, SingleClickOpensUnlessDraggedTenPixels)
 {
-    setting(emailFollow, "click");
+    setting(SettingKey::emailFollow, "click");
     const QPoint mail = middleOf(MailIndex);
     click(mail - QPoint(10, 0), mail);
     click(mail, mail, Qt::ControlModifier);
@@ -136,7 +136,7 @@ TEST_F(LinksTest, SingleClickOpensUnlessDraggedTenPixels)
 
 TEST_F(LinksTest, DoubleClickOpensByItsSettingAndReportsTheLink)
 {
-    setting(urlFollow, "doubleClick");
+    setting(SettingKey::urlFollow, "doubleClick");
     doubleClick(middleOf(MailIndex));
     EXPECT_TRUE(opened().empty());
     doubleClick(middleOf(WebIndex));

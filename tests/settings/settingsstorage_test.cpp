@@ -6,7 +6,7 @@ TEST_F(SettingsStorageTest, NoIniFileMeansRegistryMode)
 {
     EXPECT_EQ(start(), QString());
     EXPECT_FALSE(storage.useIniFile());
-    table[wordWrap].setValue(u"1"_s);
+    table[SettingKey::wordWrap].setValue(u"1"_s);
     EXPECT_EQ(registryValue(u"wordWrap"_s), u"1");
     EXPECT_FALSE(QFile::exists(programIni()));
 }
@@ -17,12 +17,12 @@ TEST_F(SettingsStorageTest, ProgramFolderIniWinsOverTheAppDataOne)
     start();
     EXPECT_TRUE(storage.useIniFile());
     EXPECT_TRUE(storage.iniFileInAppData());
-    EXPECT_EQ(table[tabSize].value(), u"3");
+    EXPECT_EQ(table[SettingKey::tabSize].value(), u"3");
 
     put(programIni(), "[Settings]\r\nwordWrap=1\r\n");
     start();
     EXPECT_FALSE(storage.iniFileInAppData());
-    EXPECT_EQ(table[tabSize].value(), u"8");
+    EXPECT_EQ(table[SettingKey::tabSize].value(), u"8");
 }
 
 TEST_F(SettingsStorageTest, RegistrySaveToIniDecidesWhetherAPresentIniIsUsed)
@@ -31,14 +31,14 @@ TEST_F(SettingsStorageTest, RegistrySaveToIniDecidesWhetherAPresentIniIsUsed)
     putRegistry(u"saveToIni"_s, u"1"_s);
     start();
     EXPECT_TRUE(storage.useIniFile());
-    EXPECT_EQ(table[tabSize].value(), u"3");
+    EXPECT_EQ(table[SettingKey::tabSize].value(), u"3");
 
     putRegistry(u"saveToIni"_s, u"0"_s);
     putRegistry(u"tabSize"_s, u"2"_s);
     start();
     EXPECT_FALSE(storage.useIniFile());
     EXPECT_FALSE(QFile::exists(programIni()));
-    EXPECT_EQ(table[tabSize].value(), u"2");
+    EXPECT_EQ(table[SettingKey::tabSize].value(), u"2");
 }
 
 TEST_F(SettingsStorageTest, UnreadableIniGivesTheMessageAndDefaults)
@@ -46,16 +46,16 @@ TEST_F(SettingsStorageTest, UnreadableIniGivesTheMessageAndDefaults)
     QDir().mkpath(programIni()); // a folder where the file should be
     EXPECT_EQ(start(), u"Failed to read INI file. The file is being used by another process.");
     EXPECT_TRUE(storage.useIniFile());
-    EXPECT_EQ(table[tabSize].value(), u"8");
+    EXPECT_EQ(table[SettingKey::tabSize].value(), u"8");
 }
 
 TEST_F(SettingsStorageTest, ValuesLoseOuterBlanksAndKeepEverythingAfterTheFirstEquals)
 {
     put(programIni(), QByteArray());
     start();
-    table[prefixString].setValue(u"  a = b=c  "_s);
-    table[prefixString].loadValue();
-    EXPECT_EQ(table[prefixString].value(), u"a = b=c");
+    table[SettingKey::prefixString].setValue(u"  a = b=c  "_s);
+    table[SettingKey::prefixString].loadValue();
+    EXPECT_EQ(table[SettingKey::prefixString].value(), u"a = b=c");
 }
 
 TEST_F(SettingsStorageTest, ReadOnlyIniIsMadeWritableAndTheWriteLands)
@@ -63,7 +63,7 @@ TEST_F(SettingsStorageTest, ReadOnlyIniIsMadeWritableAndTheWriteLands)
     put(programIni(), "[Settings]\r\ntabSize=3\r\n");
     QFile::setPermissions(programIni(), QFileDevice::ReadOwner);
     start();
-    table[tabSize].setValue(u"4"_s);
+    table[SettingKey::tabSize].setValue(u"4"_s);
     EXPECT_EQ(iniValue(programIni(), u"tabSize"_s), u"4");
     EXPECT_TRUE(QFile::permissions(programIni()) & QFileDevice::WriteOwner);
 }
@@ -73,16 +73,16 @@ TEST_F(SettingsStorageTest, IniDeletedWhileRunningReadsDefaultsAndIsWrittenAgain
     put(programIni(), "[Settings]\r\ntabSize=3\r\n");
     start();
     QFile::remove(programIni());
-    table[tabSize].loadValue();
-    EXPECT_EQ(table[tabSize].value(), u"8");
-    table[wordWrap].setValue(u"1"_s);
+    table[SettingKey::tabSize].loadValue();
+    EXPECT_EQ(table[SettingKey::tabSize].value(), u"8");
+    table[SettingKey::wordWrap].setValue(u"1"_s);
     EXPECT_EQ(iniValue(programIni(), u"wordWrap"_s), u"1");
 }
 
 TEST_F(SettingsStorageTest, SwitchingEachWayMovesEverySettingAndClearsTheOldPlace)
 {
     start();
-    table[tabSize].setValue(u"5"_s);
+    table[SettingKey::tabSize].setValue(u"5"_s);
     storage.moveIniFile(true);
     storage.switchStorage();
     EXPECT_TRUE(storage.useIniFile());
@@ -102,7 +102,7 @@ TEST_F(SettingsStorageTest, MoveToAppDataAndBack)
 {
     put(programIni(), "[Settings]\r\nsaveToIni=1\r\n");
     start();
-    table[tabSize].setValue(u"7"_s);
+    table[SettingKey::tabSize].setValue(u"7"_s);
     EXPECT_EQ(storage.moveIniFile(true), QString());
     EXPECT_TRUE(storage.iniFileInAppData());
     EXPECT_FALSE(QFile::exists(programIni()));
@@ -118,7 +118,7 @@ TEST_F(SettingsStorageTest, MoveToAFolderThatCannotBeWrittenKeepsTheOldFile)
 {
     put(programIni(), "[Settings]\r\nsaveToIni=1\r\n");
     start();
-    table[tabSize].setValue(u"7"_s);
+    table[SettingKey::tabSize].setValue(u"7"_s);
     blockConfigFolder();
     EXPECT_FALSE(storage.moveIniFile(true).isEmpty());
     EXPECT_FALSE(storage.iniFileInAppData());
@@ -131,8 +131,8 @@ TEST_F(SettingsStorageTest, AppDataFolderThatCannotBeCreatedFailsQuietly)
     start();
     blockConfigFolder();
     EXPECT_FALSE(storage.createAppDataFolder());
-    table[tabSize].setValue(u"4"_s);
-    EXPECT_EQ(table[tabSize].value(), u"4");
+    table[SettingKey::tabSize].setValue(u"4"_s);
+    EXPECT_EQ(table[SettingKey::tabSize].value(), u"4");
     const IniWriteTest test = storage.testIniWrite(true);
     EXPECT_FALSE(test.ok);
     EXPECT_FALSE(test.error.isEmpty());
@@ -142,7 +142,7 @@ TEST_F(SettingsStorageTest, VersionSetupRewritesAn8BitIniAsUtf16WithAllValues)
 {
     put(programIni(), "[Settings]\r\nsaveToIni=1\r\nprefixString=caf\xE9\r\n");
     start();
-    table[currentVersion].setValue(u"1.8"_s);
+    table[SettingKey::currentVersion].setValue(u"1.8"_s);
     EXPECT_FALSE(storage.iniFileIsUtf16());
     storage.upgradeIniEncoding();
     EXPECT_TRUE(storage.iniFileIsUtf16());

@@ -122,7 +122,7 @@ TEST(SettingsTable, KeysAndDefaultsInIndexOrder)
         EXPECT_EQ(table.at(e.index).defaultValue(), QString::fromUtf16(e.value));
     }
     for (int i = 0; i < 20; ++i)
-        EXPECT_EQ(table.at(recentFile01 + i).key(),
+        EXPECT_EQ(table[recentFileKey(i + 1)].key(),
             QStringLiteral("recentFile%1").arg(i + 1, 2, 10, QLatin1Char('0')));
     EXPECT_EQ(table.at(88).key(), QStringLiteral("wordDelimiters"));
 }
@@ -131,7 +131,7 @@ TEST(SettingsTable, WordDelimitersDefaultCharacterByCharacter)
 {
     SettingsTable table(nullptr);
     table.createDefaultSettings();
-    const QString v = table[wordDelimiters].value();
+    const QString v = table[SettingKey::wordDelimiters].value();
     const QString expected = QStringLiteral("\" \\n\\r\\t:()[]{}<>/\\,;.'") + QChar(0xBF)
         + QChar(0xA1) + QStringLiteral("!?\"=+-*|^~&%@\"");
     ASSERT_EQ(v.size(), 39);
@@ -148,10 +148,10 @@ TEST(SettingsTable, ForceUsCodePageDefaultFollowsCjkLanguage)
     RecordingStore store;
     SettingsTable table(&store, true);
     table.createDefaultSettings();
-    EXPECT_EQ(table[forceUSCodePageForNfo].value(), QStringLiteral("1"));
-    table[forceUSCodePageForNfo].setValue(QStringLiteral("0"));
+    EXPECT_EQ(table[SettingKey::forceUSCodePageForNfo].value(), QStringLiteral("1"));
+    table[SettingKey::forceUSCodePageForNfo].setValue(QStringLiteral("0"));
     table.resetAllSettings();
-    EXPECT_EQ(table[forceUSCodePageForNfo].value(), QStringLiteral("1"));
+    EXPECT_EQ(table[SettingKey::forceUSCodePageForNfo].value(), QStringLiteral("1"));
 }
 
 TEST(SettingsValue, SetValueWritesOnlyOnARealChange)
@@ -208,6 +208,24 @@ TEST(SettingsValue, OnlyOneIsOn)
     }
 }
 
+TEST(SettingsValue, TypedSettersWriteTheStoredForms)
+{
+    RecordingStore store;
+    SettingsValue v(QStringLiteral("wordWrap"), QStringLiteral("0"), &store);
+    v.setOn(true);
+    v.toggle();
+    v.setOn(false); // already off: nothing written
+    v.setInt(-16);
+    ASSERT_EQ(store.writes.size(), 3u);
+    EXPECT_EQ(store.writes[0].second, QStringLiteral("1"));
+    EXPECT_EQ(store.writes[1].second, QStringLiteral("0"));
+    EXPECT_EQ(store.writes[2].second, QStringLiteral("-16"));
+    // A "true" left by hand is not on, so toggling turns it on.
+    v.assignValue(QStringLiteral("true"));
+    v.toggle();
+    EXPECT_EQ(v.value(), QStringLiteral("1"));
+}
+
 TEST(SettingsValue, IntValueAcceptsOnlyWholeDecimalIntegers)
 {
     const std::pair<const char *, int> cases[] = {
@@ -239,7 +257,7 @@ TEST(SettingsTable, LoadAllDoesNotWriteSaveAllWritesEveryEntryInOrder)
     table.createDefaultSettings();
     table.loadAllSettings();
     EXPECT_TRUE(store.writes.empty());
-    EXPECT_EQ(table[wordWrap].value(), QStringLiteral("1"));
+    EXPECT_EQ(table[SettingKey::wordWrap].value(), QStringLiteral("1"));
     table.saveAllSettings();
     ASSERT_EQ(store.writes.size(), 92u);
     EXPECT_EQ(store.writes.front().first, QStringLiteral("wordWrap"));
@@ -251,8 +269,8 @@ TEST(SettingsTable, ResetStoresDefaultsIncludingVersionZero)
     RecordingStore store;
     SettingsTable table(&store);
     table.createDefaultSettings();
-    table[currentVersion].setValue(QStringLiteral("1.8"));
-    table[saveToIni].setValue(QStringLiteral("1"));
+    table[SettingKey::currentVersion].setValue(QStringLiteral("1.8"));
+    table[SettingKey::saveToIni].setValue(QStringLiteral("1"));
     store.writes.clear();
     table.resetAllSettings();
     EXPECT_EQ(store.writes.size(), 92u);

@@ -74,7 +74,7 @@ TEST_F(FontApplyTest, TabStopsAreCharactersOfTheFontNotTheWidgetDefault)
     apply(QStringLiteral("/a/b.nfo"));
     EXPECT_DOUBLE_EQ(editor.tabStopDistance(), 8.0 * 8); // eight cells of 8 pixels
     EXPECT_FALSE(tabStopsSet);
-    settings.set(tabSize, QStringLiteral("4"));
+    settings.set(SettingKey::tabSize, QStringLiteral("4"));
     apply(QStringLiteral("/a/b.txt"));
     EXPECT_DOUBLE_EQ(editor.tabStopDistance(), 4.0 * charWidth());
     EXPECT_TRUE(tabStopsSet);

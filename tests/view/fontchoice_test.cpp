@@ -64,7 +64,7 @@ TEST(UseNfoFontTest, UntitledFollowsTheDefaultOfTheSelection)
 {
     FontTestSettings s;
     EXPECT_FALSE(UseNfoFont(QStringLiteral("0"), s.table));
-    s.set(fontSelection, QStringLiteral("extensionSelectDefaultAscii"));
+    s.set(SettingKey::fontSelection, QStringLiteral("extensionSelectDefaultAscii"));
     EXPECT_TRUE(UseNfoFont(QStringLiteral("0"), s.table));
     EXPECT_TRUE(s.store.writes.empty());
 }
@@ -72,9 +72,10 @@ TEST(UseNfoFontTest, UntitledFollowsTheDefaultOfTheSelection)
 TEST(UseNfoFontTest, UnknownSelectionIsRepairedAndStoredButUsesNfoOnce)
 {
     FontTestSettings s;
-    s.set(fontSelection, QStringLiteral("AlwaysAscii")); // case matters
+    s.set(SettingKey::fontSelection, QStringLiteral("AlwaysAscii")); // case matters
     EXPECT_TRUE(UseNfoFont(QStringLiteral("/a/b.txt"), s.table));
-    EXPECT_EQ(s.table[fontSelection].value(), QStringLiteral("extensionSelectDefaultAnsi"));
+    EXPECT_EQ(
+        s.table[SettingKey::fontSelection].value(), QStringLiteral("extensionSelectDefaultAnsi"));
     EXPECT_EQ(s.store.values[QStringLiteral("fontSelection")],
         QStringLiteral("extensionSelectDefaultAnsi"));
     EXPECT_FALSE(UseNfoFont(QStringLiteral("/a/b.txt"), s.table));
@@ -85,7 +86,7 @@ TEST(SaveFilterTest, NfoFilterForNfoKindOrUnknownWithNfoDefault)
     FontTestSettings s;
     EXPECT_EQ(SuggestedSaveFilterIndex(QStringLiteral("/a/b.nfo"), s.table), 2);
     EXPECT_EQ(SuggestedSaveFilterIndex(QStringLiteral("0"), s.table), 1);
-    s.set(fontSelection, QStringLiteral("alwaysAscii"));
+    s.set(SettingKey::fontSelection, QStringLiteral("alwaysAscii"));
     EXPECT_EQ(SuggestedSaveFilterIndex(QStringLiteral("0"), s.table), 2);
     EXPECT_EQ(SuggestedSaveFilterIndex(QStringLiteral("/a/b.txt"), s.table), 1);
 }
@@ -115,14 +116,14 @@ TEST(FontSetTest, DefaultNfoSetAtAndAwayFromFullSize)
     const FontRequest zoomed = ChooseFontSet(s.table, true, 150, 96);
     EXPECT_EQ(zoomed, (FontRequest { QStringLiteral("ASCII"), 18, -24, 2, false, false }));
     // The stored face is kept: back at 100 % it is the pixel face again.
-    EXPECT_EQ(s.table[asciiFontName].value(), QStringLiteral("ASCII VGA"));
+    EXPECT_EQ(s.table[SettingKey::asciiFontName].value(), QStringLiteral("ASCII VGA"));
 }
 
 TEST(FontSetTest, OtherNfoFaceKeepsItsCharsetWhenZoomed)
 {
     FontTestSettings s;
-    s.set(asciiFontName, QStringLiteral("ASCII EGA"));
-    s.set(asciiFontCharset, QStringLiteral("255"));
+    s.set(SettingKey::asciiFontName, QStringLiteral("ASCII EGA"));
+    s.set(SettingKey::asciiFontCharset, QStringLiteral("255"));
     const FontRequest zoomed = ChooseFontSet(s.table, true, 90, 120);
     EXPECT_EQ(zoomed.face, QStringLiteral("ASCII EGA"));
     EXPECT_EQ(zoomed.charset, 255);
@@ -135,18 +136,18 @@ TEST(FontSetTest, TextSetStyleAndCharset)
     FontTestSettings s;
     EXPECT_EQ(ChooseFontSet(s.table, false, 100, 96),
         (FontRequest { QStringLiteral("Courier New"), 10, -13, 1, false, false }));
-    s.set(ansiFontStyle, QStringLiteral("boldItalic"));
-    s.set(ansiFontCharset, QStringLiteral("-7"));
+    s.set(SettingKey::ansiFontStyle, QStringLiteral("boldItalic"));
+    s.set(SettingKey::ansiFontCharset, QStringLiteral("-7"));
     FontRequest r = ChooseFontSet(s.table, false, 100, 96);
     EXPECT_TRUE(r.bold && r.italic);
     EXPECT_EQ(r.charset, 1);
-    s.set(ansiFontStyle, QStringLiteral("Bold")); // words are exact
-    s.set(ansiFontCharset, QStringLiteral("238"));
+    s.set(SettingKey::ansiFontStyle, QStringLiteral("Bold")); // words are exact
+    s.set(SettingKey::ansiFontCharset, QStringLiteral("238"));
     r = ChooseFontSet(s.table, false, 100, 96);
     EXPECT_FALSE(r.bold || r.italic);
     EXPECT_EQ(r.charset, 238);
-    s.set(ansiFontStyle, QStringLiteral("italic"));
-    s.set(ansiFontSize, QStringLiteral("ten"));
+    s.set(SettingKey::ansiFontStyle, QStringLiteral("italic"));
+    s.set(SettingKey::ansiFontSize, QStringLiteral("ten"));
     r = ChooseFontSet(s.table, false, 200, 96);
     EXPECT_TRUE(r.italic && !r.bold);
     EXPECT_EQ(r.size, 0);
@@ -191,10 +192,10 @@ TEST(ColorTest, SystemColoursByLowByte)
 TEST(TabTest, NfoKeepsEightUnlessCustomTabsAllowed)
 {
     FontTestSettings s;
-    s.set(tabSize, QStringLiteral("4"));
+    s.set(SettingKey::tabSize, QStringLiteral("4"));
     EXPECT_EQ(TabSizeInEffect(s.table, true), 8);
     EXPECT_EQ(TabSizeInEffect(s.table, false), 4);
-    s.set(noCustomTabOnNfo, QStringLiteral("0"));
+    s.set(SettingKey::noCustomTabOnNfo, QStringLiteral("0"));
     EXPECT_EQ(TabSizeInEffect(s.table, true), 4);
 }
 
@@ -220,28 +221,28 @@ TEST(TabTest, ZeroOrNegativeSizeFallsBackToEight)
 TEST(RepairTest, CustomFaceWithoutCharsetReturnsToDefaults)
 {
     FontTestSettings s;
-    s.set(asciiFontName, QStringLiteral("Terminal"));
-    s.set(asciiFontSize, QStringLiteral("9"));
-    s.set(asciiFontStyle, QStringLiteral("bold"));
-    s.set(asciiFontHeight, QStringLiteral("-12"));
+    s.set(SettingKey::asciiFontName, QStringLiteral("Terminal"));
+    s.set(SettingKey::asciiFontSize, QStringLiteral("9"));
+    s.set(SettingKey::asciiFontStyle, QStringLiteral("bold"));
+    s.set(SettingKey::asciiFontHeight, QStringLiteral("-12"));
     RepairNfoFontSettings(s.table);
-    EXPECT_EQ(s.table[asciiFontName].value(), QStringLiteral("ASCII VGA"));
-    EXPECT_EQ(s.table[asciiFontSize].value(), QStringLiteral("12"));
-    EXPECT_EQ(s.table[asciiFontStyle].value(), QStringLiteral("normal"));
-    EXPECT_EQ(s.table[asciiFontHeight].value(), QStringLiteral("-16"));
+    EXPECT_EQ(s.table[SettingKey::asciiFontName].value(), QStringLiteral("ASCII VGA"));
+    EXPECT_EQ(s.table[SettingKey::asciiFontSize].value(), QStringLiteral("12"));
+    EXPECT_EQ(s.table[SettingKey::asciiFontStyle].value(), QStringLiteral("normal"));
+    EXPECT_EQ(s.table[SettingKey::asciiFontHeight].value(), QStringLiteral("-16"));
     EXPECT_EQ(s.store.values[QStringLiteral("asciiFontCharset")], QStringLiteral("255"));
 }
 
 TEST(RepairTest, RecordedCharsetOrDefaultFaceLeftAlone)
 {
     FontTestSettings s;
-    s.set(asciiFontName, QStringLiteral("Terminal"));
-    s.set(asciiFontCharset, QStringLiteral("0"));
+    s.set(SettingKey::asciiFontName, QStringLiteral("Terminal"));
+    s.set(SettingKey::asciiFontCharset, QStringLiteral("0"));
     RepairNfoFontSettings(s.table);
-    EXPECT_EQ(s.table[asciiFontName].value(), QStringLiteral("Terminal"));
+    EXPECT_EQ(s.table[SettingKey::asciiFontName].value(), QStringLiteral("Terminal"));
     FontTestSettings d;
     RepairNfoFontSettings(d.table);
-    EXPECT_EQ(d.table[asciiFontCharset].value(), QStringLiteral("-1"));
+    EXPECT_EQ(d.table[SettingKey::asciiFontCharset].value(), QStringLiteral("-1"));
     EXPECT_TRUE(s.store.writes.empty());
     EXPECT_TRUE(d.store.writes.empty());
 }

@@ -93,9 +93,9 @@ protected:
     QImage render(const QString &text)
     {
         const PixelCase &c = GetParam();
-        settings.set(asciiFontName, QString::fromUtf16(c.face));
-        settings.set(asciiFontCharset, QStringLiteral("255"));
-        settings.set(asciiFontHeight, QString::number(c.storedHeight));
+        settings.set(SettingKey::asciiFontName, QString::fromUtf16(c.face));
+        settings.set(SettingKey::asciiFontCharset, QStringLiteral("255"));
+        settings.set(SettingKey::asciiFontHeight, QString::number(c.storedHeight));
         editor.resize(400, 300);
         editor.setFrameStyle(QFrame::NoFrame);
         editor.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
