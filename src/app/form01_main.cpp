@@ -71,7 +71,10 @@ TformMain::TformMain(const StartupOptions &options, QWidget *parent)
     SetupLinks();
     StartFontSet();
     SetupDocumentCommands();
+    SetupSearch();
+    SetupStatusBar();
     ProcessCommandLine(options.arguments);
+    UpdateStatusBar(false);
 }
 
 TformMain::~TformMain()

@@ -247,6 +247,7 @@ void TformMain::ReopenCommand()
     ResetScrolledPosition view(ui->Memo1, true);
     ReopenDocument();
     view.Restore();
+    UpdateStatusBar(false);
 }
 
 void TformMain::NewWindow()
@@ -328,6 +329,7 @@ void TformMain::SetEncoding(Encoding encoding)
 {
     m_encoding = encoding;
     PreselectSaveEncoding();
+    UpdateStatusBar(false);
 }
 
 void TformMain::PreselectSaveEncoding()
