@@ -104,12 +104,6 @@ void TformMain::SetupDocumentCommands()
     m_saveDialog.encodings = EncodingNames();
     m_unicodeWarning = new TformUnicodeWarning(this);
 
-    connect(ui->New1, &QAction::triggered, this, [this] { NewDocument(true); });
-    connect(ui->NewWindow1, &QAction::triggered, this, &TformMain::NewWindow);
-    connect(ui->Open1, &QAction::triggered, this, &TformMain::OpenCommand);
-    connect(ui->Reopen1, &QAction::triggered, this, &TformMain::ReopenCommand);
-    connect(ui->Save1, &QAction::triggered, this, &TformMain::SaveDocument);
-    connect(ui->SaveAs1, &QAction::triggered, this, &TformMain::SaveDocumentAs);
     connect(ui->Memo1, &QPlainTextEdit::textChanged, this, &TformMain::Memo1Change);
     connect(this, &TformMain::fileDropped, this, &TformMain::OpenDroppedFile);
 
