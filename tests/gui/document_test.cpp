@@ -58,7 +58,8 @@ TEST_F(DocumentTest, TitleFollowsNameAndModifiedFlag)
     saveAs(dir.filePath(QStringLiteral("x.nfo")), 0);
     EXPECT_TRUE(window->SaveDocument());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("x.nfo - Orvane"));
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("x.nfo - Orvane"));
+    // Regression: the display name followed the title, so every dialog caption gained it.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Orvane"));
     EXPECT_TRUE(action(*window, "Reopen1")->isEnabled());
 }
 
