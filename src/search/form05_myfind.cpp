@@ -47,14 +47,14 @@ TformMyFind::TformMyFind(FindHost host, QWidget *parent)
     ui->textNotFound->setText(QLatin1Char(' ') + ui->textNotFound->text());
 
     // The form's height in replace mode, and without the replacement row.
-    const int replaceMinimum = layout()->minimumSize().height();
-    m_fullHeight = std::max(height(), replaceMinimum);
-    ui->replaceField->hide();
-    ui->replaceAllButton->hide();
-    layout()->invalidate();
-    m_findHeight = m_fullHeight - (replaceMinimum - layout()->minimumSize().height());
+    m_fullHeight = std::max(height(), sizeHint().height());
+    const int replaceRow = std::max(
+        ui->replaceField->sizeHint().height(), ui->replaceAllButton->sizeHint().height());
+    m_findHeight = m_fullHeight - replaceRow - ui->fieldLayout->verticalSpacing();
     ui->textNotFound->hide();
     SetReplaceMode(false);
+    // The first text put into the field searches with the stored options.
+    LoadOptions();
 
     connect(ui->TabControl, &QTabBar::currentChanged, this,
         [this](int index) { SetReplaceMode(index == 1); });
@@ -161,6 +161,11 @@ void TformMyFind::FormShow()
     ui->findTextField->setFont(font);
     ui->replaceField->setFont(font);
     ui->findTextField->setFixedHeight(23);
+    LoadOptions();
+}
+
+void TformMyFind::LoadOptions()
+{
     const SettingsTable &settings = *m_host.settings;
     ui->loopSearch->setChecked(settings[SettingKey::searchLooped].isOn());
     ui->startFromTop->setChecked(settings[SettingKey::searchFromTop].isOn());

@@ -52,6 +52,7 @@ protected:
 
 private:
     void FormShow();
+    void LoadOptions();
     void FindCommand(bool up);
     void findButtonClick();
     void replaceButtonClick();
