@@ -16,7 +16,16 @@ int MemoSearchSource::TextLength() const
 
 QString MemoSearchSource::TextRange(int start, int end) const
 {
-    return m_logical.TextRange(start, end);
+    constexpr int largeRange = 256 * 1024;
+    if (!m_haveText && end - start < largeRange)
+        return m_logical.TextRange(start, end);
+    if (!m_haveText) {
+        m_text = m_memo.text();
+        m_haveText = true;
+    }
+    const int length = int(m_text.size());
+    start = std::clamp(start, 0, length);
+    return m_text.mid(start, std::clamp(end, start, length) - start);
 }
 
 int MemoSearchSource::LineCount() const

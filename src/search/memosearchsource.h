@@ -5,6 +5,7 @@
 
 class TMemoPad;
 
+// For one search only: the editor's text must not change while it lives.
 // The editor's text with the lines as the editor numbers them: wrapped
 // lines while word wrap is on, so an upward search stays inside one of them.
 class MemoSearchSource final : public EditSource
@@ -22,4 +23,8 @@ public:
 private:
     const TMemoPad &m_memo;
     MemoEditSource m_logical;
+    // The whole text, once a large range was asked for: reading it at once
+    // is far cheaper than line by line, and a second pass reuses it.
+    mutable QString m_text;
+    mutable bool m_haveText = false;
 };

@@ -4,45 +4,55 @@
 
 namespace {
 
-// Folded pieces of this size keep the scan in the cache.
+// Folded pieces of this size keep the scan in the cache. A search that has
+// read this many pieces without a match reads the rest at once: one large
+// read of the editor costs far less than many small ones.
 constexpr qsizetype pieceSize = 64 * 1024;
-
-QChar FoldUnit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u < 0x80)
-        return u >= u'A' && u <= u'Z' ? QChar(char16_t(u + 32)) : c;
-    return c.toLower();
-}
+constexpr int piecesBeforeRest = 8;
 
 void FoldInto(QStringView text, QString &out)
 {
     out.resize(text.size());
-    QChar *to = out.data();
-    for (const QChar c : text)
-        *to++ = FoldUnit(c);
+    const char16_t *from = text.utf16();
+    char16_t *to = reinterpret_cast<char16_t *>(out.data());
+    const qsizetype n = text.size();
+    // ASCII letters first, in a loop the compiler can vectorise; the rest
+    // of the text only when it holds anything beyond ASCII.
+    char16_t seen = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = from[i];
+        seen |= c;
+        to[i] = char16_t(c + (char16_t(c - u'A') < 26 ? 32 : 0));
+    }
+    if (seen < 0x80)
+        return;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (from[i] >= 0x80)
+            to[i] = QChar::toLower(from[i]);
+    }
 }
 
 // Calls found(offset) for each non-overlapping match of pattern (already
 // folded unless matchCase) in [from, end of text) from left to right, until
-// it returns false. read(start, end) gives the characters of the text.
+// it returns false. readRange(start, end) gives the characters of the text.
 template <typename Read, typename Found>
-void ScanMatches(
-    Read read, qsizetype length, QStringView pattern, bool matchCase, qsizetype from, Found found)
+void ScanMatches(Read readRange, qsizetype length, QStringView pattern, bool matchCase,
+    qsizetype from, Found found)
 {
     const qsizetype m = pattern.size();
     if (m == 0)
         return;
-    QString piece;
     QString folded;
     qsizetype next = std::max<qsizetype>(from, 0);
-    while (next + m <= length) {
+    for (int pieces = 0; next + m <= length; ++pieces) {
         // Pieces overlap by m - 1, so a match across their border is seen.
-        const qsizetype end = std::min(length, next + pieceSize + m - 1);
-        piece = read(next, end);
+        const qsizetype end
+            = pieces < piecesBeforeRest ? std::min(length, next + pieceSize + m - 1) : length;
+        const auto characters = readRange(next, end);
+        QStringView piece(characters);
         if (!matchCase) {
             FoldInto(piece, folded);
-            piece.swap(folded);
+            piece = folded;
         }
         qsizetype at = 0;
         for (qsizetype hit = piece.indexOf(pattern, at); hit >= 0;
@@ -70,9 +80,8 @@ void ScanText(QStringView text, QStringView pattern, bool matchCase, Found found
         }
         return;
     }
-    const auto read = [text](qsizetype start, qsizetype end) {
-        return text.mid(start, end - start).toString();
-    };
+    const auto read
+        = [text](qsizetype start, qsizetype end) { return text.mid(start, end - start); };
     ScanMatches(read, text.size(), pattern, false, 0, found);
 }
 
