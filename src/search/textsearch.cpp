@@ -1,14 +1,62 @@
 #include "textsearch.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
-// Folded pieces of this size keep the scan in the cache. A search that has
-// read this many pieces without a match reads the rest at once: one large
-// read of the editor costs far less than many small ones.
+// Folded pieces of this size keep the scan in the cache. A search in the
+// editor that has read this many pieces without a match reads the rest at
+// once: one large read of the editor costs far less than many small ones.
 constexpr qsizetype pieceSize = 64 * 1024;
 constexpr int piecesBeforeRest = 8;
+constexpr int neverAtOnce = INT_MAX;
+
+#ifndef __SSE2__
+// Four ASCII units at once: a lane gets 0x20 added (or'ed) exactly when it
+// holds A to Z. Every lane is below 0x80, so no sum carries into the next.
+quint64 FoldAsciiLanes(quint64 x)
+{
+    constexpr quint64 lanes = 0x0001000100010001ull;
+    const quint64 fromA = x + lanes * (0x80 - u'A');
+    const quint64 pastZ = x + lanes * (0x80 - u'Z' - 1);
+    return x | (((fromA & ~pastZ) & lanes * 0x80) >> 2);
+}
+#endif
+
+#ifdef __SSE2__
+// Eight units at once; false when one of them is beyond ASCII.
+bool FoldAsciiBlock(const char16_t *from, char16_t *to)
+{
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
+    // Units from 0x8000 on compare as negative, so test the high bits too.
+    if (_mm_movemask_epi8(_mm_cmpgt_epi16(x, _mm_set1_epi16(0x7F)))
+        || _mm_movemask_epi8(_mm_cmplt_epi16(x, _mm_setzero_si128())))
+        return false;
+    const __m128i upper = _mm_and_si128(
+        _mm_cmpgt_epi16(x, _mm_set1_epi16(u'A' - 1)), _mm_cmplt_epi16(x, _mm_set1_epi16(u'Z' + 1)));
+    const __m128i lowered = _mm_or_si128(x, _mm_and_si128(upper, _mm_set1_epi16(0x20)));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(to), lowered);
+    return true;
+}
+#else
+bool FoldAsciiBlock(const char16_t *from, char16_t *to)
+{
+    quint64 x[2];
+    std::memcpy(x, from, sizeof x);
+    constexpr quint64 nonAscii = 0xFF80FF80FF80FF80ull;
+    if ((x[0] | x[1]) & nonAscii)
+        return false;
+    x[0] = FoldAsciiLanes(x[0]);
+    x[1] = FoldAsciiLanes(x[1]);
+    std::memcpy(to, x, sizeof x);
+    return true;
+}
+#endif
 
 void FoldInto(QStringView text, QString &out)
 {
@@ -16,28 +64,24 @@ void FoldInto(QStringView text, QString &out)
     const char16_t *from = text.utf16();
     char16_t *to = reinterpret_cast<char16_t *>(out.data());
     const qsizetype n = text.size();
-    // ASCII letters first, in a loop the compiler can vectorise; the rest
-    // of the text only when it holds anything beyond ASCII.
-    char16_t seen = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = from[i];
-        seen |= c;
-        to[i] = char16_t(c + (char16_t(c - u'A') < 26 ? 32 : 0));
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        if (!FoldAsciiBlock(from + i, to + i)) {
+            for (qsizetype j = i; j < i + 8; ++j)
+                to[j] = QChar::toLower(from[j]);
+        }
     }
-    if (seen < 0x80)
-        return;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (from[i] >= 0x80)
-            to[i] = QChar::toLower(from[i]);
-    }
+    for (; i < n; ++i)
+        to[i] = QChar::toLower(from[i]);
 }
 
 // Calls found(offset) for each non-overlapping match of pattern (already
 // folded unless matchCase) in [from, end of text) from left to right, until
-// it returns false. readRange(start, end) gives the characters of the text.
+// it returns false. readRange(start, end) gives the characters of the text;
+// after restAfter pieces it is asked for all the rest at once.
 template <typename Read, typename Found>
 void ScanMatches(Read readRange, qsizetype length, QStringView pattern, bool matchCase,
-    qsizetype from, Found found)
+    qsizetype from, int restAfter, Found found)
 {
     const qsizetype m = pattern.size();
     if (m == 0)
@@ -47,7 +91,7 @@ void ScanMatches(Read readRange, qsizetype length, QStringView pattern, bool mat
     for (int pieces = 0; next + m <= length; ++pieces) {
         // Pieces overlap by m - 1, so a match across their border is seen.
         const qsizetype end
-            = pieces < piecesBeforeRest ? std::min(length, next + pieceSize + m - 1) : length;
+            = pieces < restAfter ? std::min(length, next + pieceSize + m - 1) : length;
         const auto characters = readRange(next, end);
         QStringView piece(characters);
         if (!matchCase) {
@@ -82,7 +126,7 @@ void ScanText(QStringView text, QStringView pattern, bool matchCase, Found found
     }
     const auto read
         = [text](qsizetype start, qsizetype end) { return text.mid(start, end - start); };
-    ScanMatches(read, text.size(), pattern, false, 0, found);
+    ScanMatches(read, text.size(), pattern, false, 0, neverAtOnce, found);
 }
 
 // The start of the last non-overlapping match in line, scanned left to right.
@@ -162,10 +206,11 @@ std::optional<int> SearchForward(
     std::optional<int> match;
     const auto read
         = [&source](qsizetype from, qsizetype to) { return source.TextRange(int(from), int(to)); };
-    ScanMatches(read, source.TextLength(), wanted, matchCase, start, [&match](qsizetype hit) {
-        match = int(hit);
-        return false;
-    });
+    ScanMatches(read, source.TextLength(), wanted, matchCase, start, piecesBeforeRest,
+        [&match](qsizetype hit) {
+            match = int(hit);
+            return false;
+        });
     return match;
 }
 
