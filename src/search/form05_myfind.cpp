@@ -46,6 +46,8 @@ TformMyFind::TformMyFind(FindHost host, QWidget *parent)
     ui->TabControl->setDrawBase(false);
     ui->textNotFound->setText(QLatin1Char(' ') + ui->textNotFound->text());
 
+    // Wide enough for the longest option's caption in the user's font.
+    resize(std::max(width(), sizeHint().width()), height());
     // The form's height in replace mode, and without the replacement row.
     m_fullHeight = std::max(height(), sizeHint().height());
     const int replaceRow = std::max(
