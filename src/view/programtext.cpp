@@ -126,24 +126,36 @@ QChar programChar(const QTextCharFormat &format, QChar shown)
 
 } // namespace
 
-DocumentForm ToDocumentForm(QStringView programText)
+DocumentForm ToDocumentForm(QString &&programText)
 {
+    // Never longer than the program text, so it is made in place.
     DocumentForm form;
-    form.text.reserve(programText.size());
-    const qsizetype n = programText.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = programText[i].unicode();
-        if (c == u'\r' && i + 1 < n && programText[i + 1] == u'\n') {
-            form.text += QLatin1Char('\n');
-            ++i;
+    form.text = std::move(programText);
+    const qsizetype n = form.text.size();
+    char16_t *d = reinterpret_cast<char16_t *>(form.text.data());
+    qsizetype w = 0;
+    for (qsizetype r = 0; r < n; ++r) {
+        const char16_t c = d[r];
+        // Below CR or at and above the line separator: the only candidates.
+        if (c > u'\r' && c < u'\u2028') {
+            d[w++] = c;
+        } else if (c == u'\r' && r + 1 < n && d[r + 1] == u'\n') {
+            d[w++] = u'\n';
+            ++r;
         } else if (const char16_t shown = standInFor(c)) {
-            form.marks.append({ int(form.text.size()), c });
-            form.text += QChar(shown);
+            form.marks.append({ int(w), c });
+            d[w++] = shown;
         } else {
-            form.text += QChar(c);
+            d[w++] = c;
         }
     }
+    form.text.truncate(w);
     return form;
+}
+
+DocumentForm ToDocumentForm(QStringView programText)
+{
+    return ToDocumentForm(programText.toString());
 }
 
 void ApplyMarks(QTextDocument &document, const DocumentForm &form, int base)
