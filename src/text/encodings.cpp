@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -198,12 +199,19 @@ DecodedText DecodeBytes(QByteArrayView bytes, Encoding encoding)
     return result;
 }
 
-QByteArray EncodeText(QStringView text, Encoding encoding)
+QByteArray EncodeText(QStringView text, Encoding encoding, QByteArrayView prefix)
 {
     if (!isUnicode(encoding))
-        return EncodeWindows1252(text);
+        return prefix.isEmpty() ? EncodeWindows1252(text)
+                                : prefix.toByteArray() + EncodeWindows1252(text);
+    // Straight into one buffer behind the prefix: a large text is encoded
+    // without a second copy.
     QStringEncoder encoder(qtEncoding(encoding), QStringConverter::Flag::Stateless);
-    return encoder.encode(text);
+    QByteArray bytes(prefix.size() + encoder.requiredSpace(text.size()), Qt::Uninitialized);
+    std::copy(prefix.begin(), prefix.end(), bytes.begin());
+    const char *end = encoder.appendToBuffer(bytes.data() + prefix.size(), text);
+    bytes.truncate(end - bytes.constData());
+    return bytes;
 }
 
 bool IsRepresentable(QStringView text, int codePage)

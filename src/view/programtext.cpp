@@ -124,6 +124,24 @@ QChar programChar(const QTextCharFormat &format, QChar shown)
     return standInFor(original) == shown.unicode() ? QChar(original) : shown;
 }
 
+// Gives the stand-ins in program text of the whole document back their
+// original characters; the text runs ahead of the document by one for
+// every line break before.
+void restoreStandIns(QString &text, const QTextDocument &document)
+{
+    FormatWalker formats(document);
+    int breaks = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++breaks;
+            ++i;
+        } else if (isShownStandIn(c.unicode())) {
+            text[i] = programChar(formats.at(int(i) - breaks), c);
+        }
+    }
+}
+
 } // namespace
 
 DocumentForm ToDocumentForm(QString &&programText)
@@ -198,27 +216,28 @@ QString ProgramText(const QTextDocument &document, int from, int to)
 
 QString ProgramText(const QTextDocument &document)
 {
-    // One pass over the raw text copies long runs at once; walking the
-    // fragments block by block is several times slower on large documents.
-    const QString raw = document.toRawText();
-    const qsizetype n = std::min<qsizetype>(raw.size(), document.characterCount() - 1);
-    QString out;
-    out.reserve(n + n / 16);
-    FormatWalker formats(document);
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = raw[i];
-        const bool separator = c == QChar::ParagraphSeparator;
-        if (!separator && !isShownStandIn(c.unicode()))
-            continue;
-        out.append(QStringView(raw).sliced(runStart, i - runStart));
-        if (separator)
-            out += QLatin1String("\r\n");
-        else
-            out += programChar(formats.at(int(i)), c);
-        runStart = i + 1;
+    // One copy of the raw text, widened in place from the back: separators
+    // become CR LF and stand-ins what they stand for.
+    QString out = document.toRawText();
+    const qsizetype n = std::min<qsizetype>(out.size(), document.characterCount() - 1);
+    out.truncate(n);
+    const qsizetype grown = n + document.blockCount() - 1;
+    out.resize(grown);
+    char16_t *d = reinterpret_cast<char16_t *>(out.data());
+    bool standIns = false;
+    qsizetype w = grown;
+    for (qsizetype r = n; r-- > 0;) {
+        const char16_t c = d[r];
+        if (c == QChar::ParagraphSeparator) {
+            d[--w] = u'\n';
+            d[--w] = u'\r';
+        } else {
+            standIns = standIns || isShownStandIn(c);
+            d[--w] = c;
+        }
     }
-    out.append(QStringView(raw).sliced(runStart, n - runStart));
+    if (standIns)
+        restoreStandIns(out, document);
     return out;
 }
 
