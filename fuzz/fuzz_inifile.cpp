@@ -11,13 +11,16 @@ const QString section = QStringLiteral("Settings");
 const QString keys[] = { QStringLiteral("wordWrap"), QStringLiteral("saveToIni"),
     QStringLiteral("prefixString"), QStringLiteral("noRegistryWrite"), QStringLiteral("a") };
 
-// ASCII only: an 8-bit file with new ASCII text reads back the same way.
-QString asciiValue(const QByteArray &bytes)
+// Any one-line text; the reader drops outer spaces and tabs.
+QString valueFrom(const QByteArray &bytes)
 {
-    QString value;
-    for (const char c : bytes.left(40))
-        value += QLatin1Char(c >= 0x20 && c < 0x7F ? c : 'x');
-    return value.trimmed();
+    QString value = QString::fromLatin1(bytes.left(40));
+    value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    while (value.startsWith(QLatin1Char(' ')) || value.startsWith(QLatin1Char('\t')))
+        value.remove(0, 1);
+    while (value.endsWith(QLatin1Char(' ')) || value.endsWith(QLatin1Char('\t')))
+        value.chop(1);
+    return value;
 }
 
 } // namespace
@@ -36,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &key : keys)
         require(document.value(section, key) == oneRead.value(key), "both readers agree");
 
-    const QString value = asciiValue(bytes);
+    const QString value = valueFrom(bytes);
     document.setValue(section, keys[size % 5], value);
     document.removeKey(section, keys[(size + 1) % 5]);
     const QByteArray written = document.toBytes();
