@@ -1,5 +1,6 @@
 // Find, replace and go to line (Edit menu).
 #include "form01_main.h"
+#include "platform/messagebox.h"
 #include "search/findsession.h"
 #include "search/form04_goto.h"
 #include "search/form05_myfind.h"
@@ -8,11 +9,17 @@
 #include "view/memoeditsource.h"
 #include "view/tmemopad.h"
 
+#include <QPointer>
+
 void TformMain::SetupSearch()
 {
     FindHost host { ui->Memo1, &m_settings, [this] { return m_nfoFontActive; },
         [this](int start, int length, int margin) { SelectAndReveal(start, length, margin); } };
     m_findDialog = new TformMyFind(std::move(host), this);
+    SetBeforeMessageBox([dialog = QPointer<TformMyFind>(m_findDialog)] {
+        if (dialog)
+            dialog->hide();
+    });
 }
 
 void TformMain::Findtext1Click()

@@ -22,7 +22,18 @@ QRect virtualDesktop()
     return screen ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
 }
 
+std::function<void()> &beforeMessageBox()
+{
+    static std::function<void()> before;
+    return before;
+}
+
 } // namespace
+
+void SetBeforeMessageBox(std::function<void()> before)
+{
+    beforeMessageBox() = std::move(before);
+}
 
 void SetDialogOwner(QWidget *w)
 {
@@ -36,6 +47,8 @@ QWidget *DialogOwner()
 
 int ShowMessageBox(const QString &text, const QString &caption, int flags)
 {
+    if (beforeMessageBox())
+        beforeMessageBox()();
     return seams().messageBox(owner(), text, caption, flags);
 }
 

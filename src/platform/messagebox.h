@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // Button values and icons as the platform's message box takes them.
@@ -24,6 +26,9 @@ QWidget *DialogOwner();
 
 // The text is shown as it stands: a message's "\n" escapes were expanded when
 // it was read (message()), never in a path or other value put into it.
+// Runs before every message box: the main window closes its find dialog.
+void SetBeforeMessageBox(std::function<void()> before);
+
 int ShowMessageBox(const QString &text, const QString &caption, int flags);
 int ShowErrorBox(const QString &text, int buttons = MB_OK);
 int ShowWarningBox(const QString &text, int buttons = MB_OK);

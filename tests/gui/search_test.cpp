@@ -104,6 +104,19 @@ TEST_F(SearchWindowTest, ReadOnlyEditorShowsTheMessageOnlyWithASelection)
 
 // ---- find ------------------------------------------------------------------
 
+TEST_F(SearchWindowTest, AnyMessageBoxClosesTheFindDialog)
+{
+    memo()->setText(QStringLiteral("abc"));
+    typeSearch(QStringLiteral("b"));
+    ASSERT_TRUE(dialog()->isVisible());
+    memo()->setReadOnly(true);
+    memo()->setFocus();
+    select(0, 2);
+    key(Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(fakes.messages.size(), 1u);
+    EXPECT_FALSE(dialog()->isVisible());
+}
+
 TEST_F(SearchWindowTest, CtrlFWithASelectedWordSelectsItsFirstOccurrence)
 {
     memo()->setText(QStringLiteral("dog cat\r\ndog cat"));
