@@ -24,10 +24,13 @@ bool isReadOnly(const QFileInfo &info)
 
 } // namespace
 
-QByteArray EncodeForSave(QStringView text, Encoding encoding, Encoding loadEncoding)
+QByteArray EncodeForSave(
+    QStringView text, Encoding encoding, Encoding loadEncoding, LineEnds lineEnds)
 {
     const Encoding use = encoding != Encoding::None ? encoding : loadEncoding;
-    return ByteOrderMark(use) + EncodeText(text, use);
+    if (lineEnds == LineEnds::CrLf)
+        return ByteOrderMark(use) + EncodeText(text, use);
+    return ByteOrderMark(use) + EncodeText(WithLineEnds(text.toString(), lineEnds), use);
 }
 
 QString WriteFileAtomically(const QString &path, const QByteArray &bytes)
@@ -71,8 +74,8 @@ SaveResult SaveTextFile(const SaveRequest &request, QStringView text, const Unic
     }
 
     result.encoding = encoding;
-    const QString reason
-        = WriteFileAtomically(request.path, EncodeForSave(text, encoding, request.loadEncoding));
+    const QString reason = WriteFileAtomically(
+        request.path, EncodeForSave(text, encoding, request.loadEncoding, request.lineEnds));
     if (!reason.isEmpty()) {
         result.error = saveFailure(request.path, reason);
         result.outcome = SaveOutcome::Failed;
