@@ -4,6 +4,7 @@
 #include "programtext.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
@@ -339,7 +340,9 @@ int TMemoPad::PosFromChar16(int index) const
 
 void TMemoPad::SetTabStops(int dialogUnits)
 {
-    const qreal distance = dialogUnits * AverageCharWidth() / 4.0;
+    // The real average, not the whole pixels of AverageCharWidth: columns
+    // after several tabs would drift from where the characters are.
+    const qreal distance = dialogUnits * QFontMetricsF(font()).averageCharWidth() / 4.0;
     if (distance == tabStopDistance())
         return;
     setTabStopDistance(distance);
