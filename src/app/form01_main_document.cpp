@@ -149,7 +149,7 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
     ui->Memo1->setText(loaded.text);
     if (loaded.loadEncoding)
         m_loadEncoding = *loaded.loadEncoding;
-    m_lineEnds = loaded.lineEnds;
+    m_fileForm = loaded.form;
     SetModified(false);
     if (resetCaret) {
         ui->Memo1->SetSel(0, 0);
@@ -166,7 +166,7 @@ int TformMain::WriteDocument(const QString &path, Encoding encoding)
     request.path = path;
     request.encoding = encoding;
     request.loadEncoding = m_loadEncoding;
-    request.lineEnds = m_lineEnds;
+    request.form = m_fileForm;
     request.westernLatinForNfo
         = m_settings[SettingKey::forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
     SaveResult saved;
@@ -205,7 +205,7 @@ void TformMain::NewDocument(bool ask)
     if (ask && !AskToSave())
         return;
     ui->Memo1->clear();
-    m_lineEnds = LineEnds::CrLf;
+    m_fileForm = {};
     SetDocument(untitledName, Encoding::None, true);
     SetModified(false);
 }

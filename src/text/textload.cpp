@@ -67,6 +67,7 @@ struct Decoded
     QString text;
     Encoding used = Encoding::None;
     bool invalidBytes = false;
+    bool marked = false; // began with the encoding's byte order mark
 };
 
 // With no encoding a byte order mark decides, else the 8-bit code page.
@@ -79,9 +80,9 @@ Decoded decode(QByteArrayView bytes, Encoding wanted)
     if (use == Encoding::None)
         use = Encoding::Ansi;
     const QByteArray bom = ByteOrderMark(use);
-    const QByteArrayView body = bytes.startsWith(bom) ? bytes.sliced(bom.size()) : bytes;
-    DecodedText decoded = DecodeBytes(body, use);
-    return { std::move(decoded.text), use, decoded.invalidBytes };
+    const bool marked = !bom.isEmpty() && bytes.startsWith(bom);
+    DecodedText decoded = DecodeBytes(marked ? bytes.sliced(bom.size()) : bytes, use);
+    return { std::move(decoded.text), use, decoded.invalidBytes, marked };
 }
 
 // Why a path cannot be loaded before trying: folders fail to open anyway,
@@ -182,7 +183,7 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
 
     if (result.nulPath) {
         result.text = ReadBytesAsText(file.bytes);
-        result.lineEnds = LineEndsOf(result.text);
+        result.form.lineEnds = LineEndsOf(result.text);
         result.ok = true;
         return result;
     }
@@ -196,7 +197,9 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
     result.documentEncoding = chosen != Encoding::None ? chosen : detected;
 
     Decoded decoded = decode(file.bytes, result.documentEncoding);
-    result.lineEnds = useCopy ? LineEnds::CrLf : LineEndsOf(decoded.text);
+    result.form.lineEnds = useCopy ? LineEnds::CrLf : LineEndsOf(decoded.text);
+    if (IsUnicode(decoded.used) && !decoded.marked)
+        result.form.unmarked = decoded.used;
     result.text = ToCrLf(std::move(decoded.text));
     result.loadEncoding = decoded.used;
     result.invalidBytes = decoded.invalidBytes;

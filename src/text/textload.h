@@ -2,7 +2,7 @@
 
 #include "detection.h"
 #include "encodings.h"
-#include "lineends.h"
+#include "fileform.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -38,8 +38,8 @@ struct LoadResult
     // Empty on the NUL path, which leaves the remembered one as it was.
     std::optional<Encoding> loadEncoding;
     bool nulPath = false;
-    // How the file broke its lines, for writing it back the same way.
-    LineEnds lineEnds = LineEnds::CrLf;
+    // Line breaks and byte order mark, for writing it back the same way.
+    FileForm form;
     // The detection step opened the file: after a failure the editor must
     // not keep the previous document as if it were this one.
     bool fileOpened = false;

@@ -25,12 +25,13 @@ bool isReadOnly(const QFileInfo &info)
 } // namespace
 
 QByteArray EncodeForSave(
-    QStringView text, Encoding encoding, Encoding loadEncoding, LineEnds lineEnds)
+    QStringView text, Encoding encoding, Encoding loadEncoding, const FileForm &form)
 {
     const Encoding use = encoding != Encoding::None ? encoding : loadEncoding;
-    if (lineEnds == LineEnds::CrLf)
-        return ByteOrderMark(use) + EncodeText(text, use);
-    return ByteOrderMark(use) + EncodeText(WithLineEnds(text.toString(), lineEnds), use);
+    const QByteArray mark = use == form.unmarked ? QByteArray() : ByteOrderMark(use);
+    if (form.lineEnds == LineEnds::CrLf)
+        return mark + EncodeText(text, use);
+    return mark + EncodeText(WithLineEnds(text.toString(), form.lineEnds), use);
 }
 
 QString WriteFileAtomically(const QString &path, const QByteArray &bytes)
@@ -75,7 +76,7 @@ SaveResult SaveTextFile(const SaveRequest &request, QStringView text, const Unic
 
     result.encoding = encoding;
     const QString reason = WriteFileAtomically(
-        request.path, EncodeForSave(text, encoding, request.loadEncoding, request.lineEnds));
+        request.path, EncodeForSave(text, encoding, request.loadEncoding, request.form));
     if (!reason.isEmpty()) {
         result.error = saveFailure(request.path, reason);
         result.outcome = SaveOutcome::Failed;

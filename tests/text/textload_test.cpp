@@ -183,6 +183,18 @@ TEST_F(TextLoad, WholeFileUtf8WinsOverTheForcedNfoCodePage)
         load(asciiStart + "\xC9", Encoding::None, true).documentEncoding, Encoding::WesternLatin);
 }
 
+TEST_F(TextLoad, FormRemembersAMissingByteOrderMark)
+{
+    EXPECT_EQ(load("caf\xC3\xA9").form.unmarked, Encoding::Utf8);
+    EXPECT_EQ(load("\xEF\xBB\xBF"
+                   "caf\xC3\xA9")
+                  .form.unmarked,
+        Encoding::None);
+    EXPECT_EQ(load(QByteArray("x\0", 2), Encoding::Utf16LE).form.unmarked, Encoding::Utf16LE);
+    EXPECT_EQ(load("\xFF\xFEx\0", Encoding::Utf16LE).form.unmarked, Encoding::None);
+    EXPECT_EQ(load("caf\xE9").form.unmarked, Encoding::None); // 8-bit text has no mark
+}
+
 struct LineEndCase
 {
     const char *name;
@@ -196,7 +208,7 @@ class LineEndForm : public TextLoad, public ::testing::WithParamInterface<LineEn
 
 TEST_P(LineEndForm, RememberedForSaving)
 {
-    EXPECT_EQ(load(GetParam().bytes).lineEnds, GetParam().expected);
+    EXPECT_EQ(load(GetParam().bytes).form.lineEnds, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(TextLoad, LineEndForm,

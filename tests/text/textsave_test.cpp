@@ -33,7 +33,7 @@ TEST_P(SaveBytes, ExactBytesOnDisk)
 {
     ScratchFolder scratch;
     const SaveRequest request { scratch.path(QStringLiteral("out.txt")), GetParam().encoding,
-        GetParam().loadEncoding, false };
+        GetParam().loadEncoding, false, {} };
     const SaveResult r = SaveTextFile(request, u"a\u00E9\r\n\u20AC", [](Encoding) {
         ADD_FAILURE() << "no warning expected";
         return UnicodeWarningAnswer::Cancel;
@@ -66,7 +66,7 @@ protected:
     SaveResult save(const QString &text, Encoding encoding,
         UnicodeWarningAnswer answer = UnicodeWarningAnswer::Cancel)
     {
-        return SaveTextFile({ path, encoding, Encoding::None, false }, text, [&](Encoding e) {
+        return SaveTextFile({ path, encoding, Encoding::None, false, {} }, text, [&](Encoding e) {
             asked.push_back(e);
             return answer;
         });
@@ -102,7 +102,8 @@ TEST_F(TextSave, WarningAnswers)
 TEST_F(TextSave, FailedSavesLeaveEverythingAsItWas)
 {
     const QString missing = scratch.path(QStringLiteral("no/such/out.txt"));
-    const SaveResult r = SaveTextFile({ missing, Encoding::Ansi, Encoding::None, false }, u"x", {});
+    const SaveResult r
+        = SaveTextFile({ missing, Encoding::Ansi, Encoding::None, false, {} }, u"x", {});
     EXPECT_EQ(r.outcome, SaveOutcome::Failed);
     EXPECT_TRUE(r.error.startsWith(QStringLiteral("Could not save file: ") + missing))
         << qPrintable(r.error);
@@ -141,8 +142,9 @@ TEST(TextRoundTrip, EveryByteOfTheEightBitCodePageSurvivesLoadAndSave)
     const QString path = scratch.write(QStringLiteral("all.txt"), all);
     const LoadResult loaded = LoadTextFile({ path }, location);
     ASSERT_TRUE(loaded.ok);
-    const SaveResult saved = SaveTextFile(
-        { path, loaded.documentEncoding, *loaded.loadEncoding, false }, loaded.text, {});
+    const SaveResult saved
+        = SaveTextFile({ path, loaded.documentEncoding, *loaded.loadEncoding, false, loaded.form },
+            loaded.text, {});
     EXPECT_EQ(saved.outcome, SaveOutcome::Written);
     EXPECT_EQ(ScratchFolder::read(path), all);
 }
@@ -151,13 +153,26 @@ TEST(TextRoundTrip, EveryByteOfTheEightBitCodePageSurvivesLoadAndSave)
 TEST_F(TextSave, LineEndsGoBackInTheLoadedForm)
 {
     const QString text = QStringLiteral("#!/bin/sh\r\necho \u00E9\r\nlone\rcr\r\n");
-    SaveRequest request { path, Encoding::Utf8, Encoding::None, false, LineEnds::Lf };
+    SaveRequest request { path, Encoding::Utf8, Encoding::None, false, { LineEnds::Lf } };
     EXPECT_EQ(SaveTextFile(request, text, {}).outcome, SaveOutcome::Written);
     EXPECT_EQ(ScratchFolder::read(path), "\xEF\xBB\xBF#!/bin/sh\necho \xC3\xA9\nlone\rcr\n");
-    request.lineEnds = LineEnds::CrLf;
+    request.form.lineEnds = LineEnds::CrLf;
     request.encoding = Encoding::Ansi;
     EXPECT_EQ(SaveTextFile(request, text, {}).outcome, SaveOutcome::Written);
     EXPECT_EQ(ScratchFolder::read(path), "#!/bin/sh\r\necho \xE9\r\nlone\rcr\r\n");
+}
+
+// A UTF-8 script without a mark must not get one: it would break its first line.
+TEST_F(TextSave, FileWithoutAByteOrderMarkGetsNoneInItsOwnEncoding)
+{
+    const FileForm form { LineEnds::Lf, Encoding::Utf8 };
+    EXPECT_EQ(EncodeForSave(u"#!/bin/sh\r\n\u00E9", Encoding::Utf8, Encoding::None, form),
+        "#!/bin/sh\n\xC3\xA9");
+    EXPECT_EQ(EncodeForSave(u"x", Encoding::None, Encoding::Utf8, form), "x");
+    // Another encoding is a conversion: its mark is written.
+    EXPECT_EQ(
+        EncodeForSave(u"x", Encoding::Utf16LE, Encoding::Utf8, form), QByteArray("\xFF\xFEx\0", 4));
+    EXPECT_EQ(EncodeForSave(u"x", Encoding::Utf8, Encoding::Utf8, {}), "\xEF\xBB\xBFx");
 }
 
 TEST_F(TextSave, EscapedBytesWarnForTheEightBitCodePageAndSurviveUnicode)
@@ -227,19 +242,21 @@ TEST_P(ByteRoundTrip, SavedUnchangedGivesTheBytesBack)
     TempCopyLocation location({ scratch.folder() });
     std::mt19937 random(20261210);
     for (int i = 0; i < 200; ++i) {
-        const QByteArray bytes = ByteOrderMark(c.encoding) + randomBody(random);
+        // Half with the encoding's byte order mark, half without.
+        const QByteArray bytes
+            = (i % 2 ? ByteOrderMark(c.encoding) : QByteArray()) + randomBody(random);
         const QString path = scratch.write(QStringLiteral("in.txt"), bytes);
         const LoadResult loaded = LoadTextFile({ path, c.encoding }, location);
         ASSERT_TRUE(loaded.ok) << qPrintable(loaded.error);
         ASSERT_FALSE(loaded.nulPath);
         ASSERT_TRUE(IsRepresentable(loaded.text, EncodingCodePage(loaded.documentEncoding)));
         const QByteArray encoded = EncodeForSave(
-            loaded.text, loaded.documentEncoding, *loaded.loadEncoding, loaded.lineEnds);
+            loaded.text, loaded.documentEncoding, *loaded.loadEncoding, loaded.form);
         ASSERT_EQ(encoded.toHex(' '), bytes.toHex(' ')) << "case " << i;
         if (i >= 10)
             continue; // a real save is slow for its sync; a few show the whole way
         const SaveRequest request { path, loaded.documentEncoding, *loaded.loadEncoding, false,
-            loaded.lineEnds };
+            loaded.form };
         const SaveResult saved = SaveTextFile(request, loaded.text, [](Encoding) {
             ADD_FAILURE() << "no warning expected";
             return UnicodeWarningAnswer::Cancel;

@@ -1,4 +1,4 @@
-#include "lineends.h"
+#include "fileform.h"
 
 LineEnds LineEndsOf(QStringView fileText)
 {

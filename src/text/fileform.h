@@ -1,5 +1,7 @@
 #pragma once
 
+#include "encodings.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -7,6 +9,19 @@
 // a file that broke its lines with LF alone gets LF back, so scripts and
 // other Linux text survive an edit.
 enum class LineEnds { CrLf, Lf };
+
+// What a loaded file looked like beyond its characters, so that saving it
+// unchanged gives its bytes back. New documents have the default form.
+struct FileForm
+{
+    LineEnds lineEnds = LineEnds::CrLf;
+    // The Unicode encoding the file was in without a byte order mark, or
+    // None. Written in that encoding, it gets no mark either; a change of
+    // encoding writes the mark as ever.
+    Encoding unmarked = Encoding::None;
+
+    bool operator==(const FileForm &) const = default;
+};
 
 // Lf for a file's own text whose breaks are all LF: at least one LF and no
 // CR anywhere. CR LF, lone CRs, mixed breaks and no breaks give CrLf.
