@@ -2,6 +2,7 @@
 
 #include "encodings.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -19,6 +20,11 @@ struct FileForm
     // None. Written in that encoding, it gets no mark either; a change of
     // encoding writes the mark as ever.
     Encoding unmarked = Encoding::None;
+    // The last byte of a UTF-16 file of odd length (half a character), and
+    // that encoding. Not shown; it goes back after the text when the file is
+    // written in that encoding again.
+    QByteArray oddByte;
+    Encoding oddByteEncoding = Encoding::None;
 
     bool operator==(const FileForm &) const = default;
 };

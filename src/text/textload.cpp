@@ -68,6 +68,7 @@ struct Decoded
     Encoding used = Encoding::None;
     bool invalidBytes = false;
     bool marked = false; // began with the encoding's byte order mark
+    QByteArray oddByte; // half a UTF-16 character at the end
 };
 
 // With no encoding a byte order mark decides, else the 8-bit code page.
@@ -81,8 +82,15 @@ Decoded decode(QByteArrayView bytes, Encoding wanted)
         use = Encoding::Ansi;
     const QByteArray bom = ByteOrderMark(use);
     const bool marked = !bom.isEmpty() && bytes.startsWith(bom);
-    DecodedText decoded = DecodeBytes(marked ? bytes.sliced(bom.size()) : bytes, use);
-    return { std::move(decoded.text), use, decoded.invalidBytes, marked };
+    QByteArrayView body = marked ? bytes.sliced(bom.size()) : bytes;
+    QByteArray oddByte;
+    if (IsUtf16(use) && body.size() % 2 != 0) {
+        oddByte = body.last(1).toByteArray();
+        body.chop(1);
+    }
+    DecodedText decoded = DecodeBytes(body, use);
+    return { std::move(decoded.text), use, decoded.invalidBytes || !oddByte.isEmpty(), marked,
+        oddByte };
 }
 
 // Why a path cannot be loaded before trying: folders fail to open anyway,
@@ -200,6 +208,10 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
     result.form.lineEnds = useCopy ? LineEnds::CrLf : LineEndsOf(decoded.text);
     if (IsUnicode(decoded.used) && !decoded.marked)
         result.form.unmarked = decoded.used;
+    if (!decoded.oddByte.isEmpty()) {
+        result.form.oddByte = decoded.oddByte;
+        result.form.oddByteEncoding = decoded.used;
+    }
     result.text = ToCrLf(std::move(decoded.text));
     result.loadEncoding = decoded.used;
     result.invalidBytes = decoded.invalidBytes;

@@ -46,7 +46,7 @@ struct LoadResult
     // The repaired copy was loaded; it is deleted again.
     bool repaired = false;
     // Some bytes were not valid in the encoding: escaped bytes stand for
-    // them in UTF-8, a replacement character for half a UTF-16 character.
+    // them in UTF-8; half a UTF-16 character at the end is kept in form.
     bool invalidBytes = false;
     // For the error box when !ok.
     QString error;

@@ -29,9 +29,10 @@ QByteArray EncodeForSave(
 {
     const Encoding use = encoding != Encoding::None ? encoding : loadEncoding;
     const QByteArray mark = use == form.unmarked ? QByteArray() : ByteOrderMark(use);
+    const QByteArray oddByte = use == form.oddByteEncoding ? form.oddByte : QByteArray();
     if (form.lineEnds == LineEnds::CrLf)
-        return mark + EncodeText(text, use);
-    return mark + EncodeText(WithLineEnds(text.toString(), form.lineEnds), use);
+        return mark + EncodeText(text, use) + oddByte;
+    return mark + EncodeText(WithLineEnds(text.toString(), form.lineEnds), use) + oddByte;
 }
 
 QString WriteFileAtomically(const QString &path, const QByteArray &bytes)

@@ -51,8 +51,8 @@ using UnicodeWarning = std::function<UnicodeWarningAnswer(Encoding encoding)>;
 SaveResult SaveTextFile(const SaveRequest &request, QStringView text, const UnicodeWarning &warn);
 
 // The file's bytes: byte order mark (unless the form says the file had none
-// in this encoding), then the text with its line ends in the form's;
-// None writes in loadEncoding.
+// in this encoding), then the text with its line ends in the form's, then a
+// UTF-16 file's odd last byte; None writes in loadEncoding.
 QByteArray EncodeForSave(
     QStringView text, Encoding encoding, Encoding loadEncoding, const FileForm &form);
 // Replaces the file as a whole or not at all; the failure's text, or empty.

@@ -1,5 +1,6 @@
 #include "filehelpers.h"
 #include "text/textload.h"
+#include "text/textsave.h"
 #include "view/tmemopad.h"
 
 #include <QDir>
@@ -222,13 +223,23 @@ INSTANTIATE_TEST_SUITE_P(TextLoad, LineEndForm,
         LineEndCase { "nul_path_lf_only", QByteArray("x\0\n", 3), LineEnds::Lf }),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(TextLoad, OddLengthUtf16IsFlagged)
+// Half a character at the end is kept aside, so saving gives it back.
+TEST_F(TextLoad, OddLengthUtf16IsFlaggedAndKeepsItsLastByte)
 {
     const LoadResult r = load(QByteArray("\xFF\xFE"
                                          "A\0B",
         5));
     EXPECT_TRUE(r.invalidBytes);
-    EXPECT_EQ(r.text, QStringLiteral("A\uFFFD"));
+    EXPECT_EQ(r.text, QStringLiteral("A"));
+    EXPECT_EQ(r.form.oddByte, "B");
+    EXPECT_EQ(EncodeForSave(r.text, r.documentEncoding, *r.loadEncoding, r.form),
+        QByteArray("\xFF\xFE"
+                   "A\0B",
+            5));
+    // In another encoding half a character means nothing.
+    EXPECT_EQ(EncodeForSave(r.text, Encoding::Utf8, *r.loadEncoding, r.form),
+        "\xEF\xBB\xBF"
+        "A");
 }
 
 TEST_F(TextLoad, UnopenableFilesFailBeforeTheEditorIsTouched)
