@@ -70,23 +70,24 @@ int sequenceLength(const unsigned char *p, const unsigned char *end)
     return length;
 }
 
-void appendUtf8(QByteArray &bytes, char32_t c)
+char *putUtf8(char *out, char32_t c)
 {
     if (c < 0x80) {
-        bytes += char(c);
+        *out++ = char(c);
     } else if (c < 0x800) {
-        bytes += char(0xC0 | (c >> 6));
-        bytes += char(0x80 | (c & 0x3F));
+        *out++ = char(0xC0 | (c >> 6));
+        *out++ = char(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-        bytes += char(0xE0 | (c >> 12));
-        bytes += char(0x80 | ((c >> 6) & 0x3F));
-        bytes += char(0x80 | (c & 0x3F));
+        *out++ = char(0xE0 | (c >> 12));
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+        *out++ = char(0x80 | (c & 0x3F));
     } else {
-        bytes += char(0xF0 | (c >> 18));
-        bytes += char(0x80 | ((c >> 12) & 0x3F));
-        bytes += char(0x80 | ((c >> 6) & 0x3F));
-        bytes += char(0x80 | (c & 0x3F));
+        *out++ = char(0xF0 | (c >> 18));
+        *out++ = char(0x80 | ((c >> 12) & 0x3F));
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+        *out++ = char(0x80 | (c & 0x3F));
     }
+    return out;
 }
 
 // Code units as they are, lone surrogates included, so every even-length
@@ -278,22 +279,22 @@ DecodedText DecodeUtf8(QByteArrayView bytes)
 
 QByteArray EncodeUtf8(QStringView text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size() * 3);
+    QByteArray bytes(text.size() * 3, Qt::Uninitialized); // at most 3 bytes a unit
+    char *out = bytes.data();
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = text[i].unicode();
-        char32_t c = u;
-        if (QChar::isHighSurrogate(u) && i + 1 < n && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(u, text[++i].unicode());
+        if (u < 0x80) {
+            *out++ = char(u);
+        } else if (QChar::isHighSurrogate(u) && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            out = putUtf8(out, QChar::surrogateToUcs4(u, text[++i].unicode()));
         } else if (IsEscapedByte(text[i])) {
-            bytes += char(u - kEscapedByteBase);
-            continue;
-        } else if (QChar::isSurrogate(u)) {
-            c = QChar::ReplacementCharacter;
+            *out++ = char(u - kEscapedByteBase);
+        } else {
+            out = putUtf8(out, QChar::isSurrogate(u) ? char32_t(QChar::ReplacementCharacter) : u);
         }
-        appendUtf8(bytes, c);
     }
+    bytes.truncate(out - bytes.data());
     return bytes;
 }
 
