@@ -165,7 +165,10 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
     LoadResult result;
     result.fileOpened = detection.fileOpened;
 
-    result.nulPath = request.chosen == Encoding::None && detection.nulFound;
+    // An NFO file forced to the code page is read as text, NUL bytes and all.
+    const bool forcedNfo = request.chosen == Encoding::None && detection.encoding == Encoding::None
+        && request.westernLatinForNfo;
+    result.nulPath = request.chosen == Encoding::None && !forcedNfo && detection.nulFound;
     // The byte-wise repair would split UTF-16 characters: their file is read as it is.
     const bool useCopy = detection.repairedFile && !result.nulPath
         && !IsUtf16(request.chosen != Encoding::None ? request.chosen : detection.encoding);
@@ -198,9 +201,10 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
 
     Encoding chosen = request.chosen;
     Encoding detected = detection.encoding;
-    if (chosen == Encoding::None && detected == Encoding::None && IsUtf8Text(file.bytes))
+    if (chosen == Encoding::None && detected == Encoding::None && !detection.nulFound
+        && IsUtf8Text(file.bytes))
         detected = Encoding::Utf8; // the sample was plain ASCII, the rest is UTF-8
-    if (chosen == Encoding::None && detected == Encoding::None && request.westernLatinForNfo)
+    else if (forcedNfo)
         chosen = Encoding::WesternLatin;
     result.documentEncoding = chosen != Encoding::None ? chosen : detected;
 

@@ -105,6 +105,11 @@ TEST_F(TextLoad, NfoWithoutRecognisedEncodingLoadsAsWesternLatin)
     EXPECT_EQ(nfo.documentEncoding, Encoding::WesternLatin);
     EXPECT_EQ(nfo.text, QStringLiteral("\u00DB\u00DB\u00B1"));
     EXPECT_EQ(load("\xEF\xBB\xBFx", Encoding::None, true).documentEncoding, Encoding::Utf8);
+    // Forced to the code page, NUL bytes are text too.
+    const LoadResult nul = load(QByteArray("\xDB\0\xB1", 3), Encoding::None, true);
+    EXPECT_FALSE(nul.nulPath);
+    EXPECT_EQ(nul.documentEncoding, Encoding::WesternLatin);
+    EXPECT_EQ(nul.text, QString::fromUtf16(u"\u00DB\0\u00B1", 3));
 }
 
 TEST_F(TextLoad, NulBytesShowOneCharacterPerByteFromTheFileItself)
