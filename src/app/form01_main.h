@@ -186,6 +186,8 @@ private:
     Encoding m_encoding = Encoding::None;
     // What the last loaded text was decoded with; saving with no encoding uses it.
     Encoding m_loadEncoding = Encoding::None;
+    // The loaded file's line ends and byte order mark, kept for saving.
+    FileForm m_fileForm;
     FileDialogState m_openDialog;
     FileDialogState m_saveDialog;
     class TformUnicodeWarning *m_unicodeWarning = nullptr;

@@ -134,14 +134,18 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
 
     BusyCursor busy;
     // A new font set goes on the empty editor, so the text is laid out once.
-    const bool fontChanged = !loaded.nulPath && FontSetChanges(path);
+    // The NFO faces draw Unicode text in faces of their own.
+    const bool fontChanged = !loaded.nulPath
+        && (FontSetChanges(path) || IsUnicode(loaded.documentEncoding) != IsUnicode(m_encoding));
     if (fontChanged) {
         ui->Memo1->clear();
+        m_encoding = loaded.documentEncoding;
         ApplyFont(path);
     }
     ui->Memo1->setText(std::move(loaded.text));
     if (loaded.loadEncoding)
         m_loadEncoding = *loaded.loadEncoding;
+    m_fileForm = loaded.form;
     SetModified(false);
     if (resetCaret) {
         ui->Memo1->SetSel(0, 0);
@@ -158,6 +162,7 @@ int TformMain::WriteDocument(const QString &path, Encoding encoding)
     request.path = path;
     request.encoding = encoding;
     request.loadEncoding = m_loadEncoding;
+    request.form = m_fileForm;
     request.westernLatinForNfo
         = m_settings[SettingKey::forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
     SaveResult saved;
@@ -196,6 +201,7 @@ void TformMain::NewDocument(bool ask)
     if (ask && !AskToSave())
         return;
     ui->Memo1->clear();
+    m_fileForm = {};
     SetDocument(untitledName, Encoding::None, true);
     SetModified(false);
 }
@@ -325,7 +331,10 @@ void TformMain::SetDocument(const QString &path, Encoding encoding, bool applyFo
 
 void TformMain::SetEncoding(Encoding encoding)
 {
+    const bool faceChanges = m_fontApplied && IsUnicode(encoding) != IsUnicode(m_encoding);
     m_encoding = encoding;
+    if (faceChanges)
+        ApplyFont(m_fileName);
     PreselectSaveEncoding();
 }
 

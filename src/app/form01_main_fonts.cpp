@@ -89,7 +89,8 @@ void TformMain::ApplyFont(const QString &fileName)
     // handlers from taking the relayout for an edit all the same.
     const QString selection = m_settings[SettingKey::fontSelection].value();
     m_suppressChange = true;
-    m_nfoFontActive = ::ApplyFont(ui->Memo1, m_settings, fileName, m_zoomPercent, tabStopsSet);
+    m_nfoFontActive = ::ApplyFont(
+        ui->Memo1, m_settings, fileName, m_zoomPercent, tabStopsSet, IsUnicode(m_encoding));
     m_fontApplied = true;
     m_suppressChange = false;
     // A broken selection was just repaired: the menu shows the stored value.

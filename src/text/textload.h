@@ -2,6 +2,7 @@
 
 #include "detection.h"
 #include "encodings.h"
+#include "fileform.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -37,13 +38,15 @@ struct LoadResult
     // Empty on the NUL path, which leaves the remembered one as it was.
     std::optional<Encoding> loadEncoding;
     bool nulPath = false;
+    // Line breaks and byte order mark, for writing it back the same way.
+    FileForm form;
     // The detection step opened the file: after a failure the editor must
     // not keep the previous document as if it were this one.
     bool fileOpened = false;
     // The repaired copy was loaded; it is deleted again.
     bool repaired = false;
-    // Some bytes were not valid in the encoding the user chose, or a UTF-16
-    // file ended in half a character; replacement characters stand for them.
+    // Some bytes were not valid in the encoding: escaped bytes stand for
+    // them in UTF-8; half a UTF-16 character at the end is kept in form.
     bool invalidBytes = false;
     // For the error box when !ok.
     QString error;
@@ -56,6 +59,8 @@ LoadResult LoadTextFile(const LoadRequest &request, TempCopyLocation &location);
 // The load after detection, for a detection made already.
 LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detection);
 
+// Valid UTF-8 holding at least one multi-byte sequence.
+bool IsUtf8Text(QByteArrayView bytes);
 // CR LF, lone CR and lone LF all become CR LF.
 QString ToCrLf(QString text);
 // One character per byte (U+0000 to U+00FF), a zero byte shown as a space.

@@ -7,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
@@ -443,7 +444,9 @@ int TMemoPad::PosFromChar16(int index) const
 
 void TMemoPad::SetTabStops(int dialogUnits)
 {
-    const qreal distance = dialogUnits * AverageCharWidth() / 4.0;
+    // The real average, not the whole pixels of AverageCharWidth: columns
+    // after several tabs would drift from where the characters are.
+    const qreal distance = dialogUnits * QFontMetricsF(font()).averageCharWidth() / 4.0;
     if (distance == tabStopDistance())
         return;
     setTabStopDistance(distance);
