@@ -87,9 +87,11 @@ void TMemoPad::InsertInSteps(const QString &text, const std::function<void(int p
         for (qsizetype from = 0; from < n;) {
             qsizetype to = std::min(n, from + TextStep);
             if (to < n) {
-                const qsizetype lineEnd = text.lastIndexOf(QLatin1Char('\n'), to - 1);
-                if (lineEnd >= from)
-                    to = lineEnd + 1;
+                // A block put in by halves would be laid out again for each.
+                qsizetype lineEnd = text.lastIndexOf(QLatin1Char('\n'), to - 1);
+                if (lineEnd < from)
+                    lineEnd = text.indexOf(QLatin1Char('\n'), to);
+                to = lineEnd < 0 ? n : lineEnd + 1;
             }
             cursor.insertText(text.sliced(from, to - from));
             from = to;
