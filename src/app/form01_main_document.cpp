@@ -95,6 +95,10 @@ QString EncodingEntry(const FileDialogState &dialog)
 
 // From this size a file waits for the window to be shown.
 constexpr qint64 LargeFileBytes = 4 * 1024 * 1024;
+// From this size the text goes into the editor in pieces, with progress.
+// Smaller ones go in at once: that takes less memory, as the document's
+// buffer does not grow piece by piece.
+constexpr qint64 StepsFromBytes = 16 * 1024 * 1024;
 
 // Progress of a long load in the status bar. While a large text goes into
 // the editor the window keeps painting but takes no input: keys and clicks
@@ -185,7 +189,8 @@ bool TformMain::LoadFile(const QString &path, const QString &encodingName, bool 
     request.chosen = EncodingFromName(encodingName);
     request.westernLatinForNfo
         = m_settings[SettingKey::forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
-    LoadProgress progress(ui->StatusBar1, QFileInfo(path).size());
+    const qint64 fileSize = QFileInfo(path).size();
+    LoadProgress progress(ui->StatusBar1, fileSize);
     LoadResult loaded;
     {
         BusyCursor busy;
@@ -206,8 +211,10 @@ bool TformMain::LoadFile(const QString &path, const QString &encodingName, bool 
         ui->Memo1->clear();
         ApplyFont(path);
     }
-    ui->Memo1->SetTextInSteps(
-        std::move(loaded.text), [&progress](int percent) { progress.Step(percent); });
+    std::function<void(int)> step;
+    if (fileSize >= StepsFromBytes)
+        step = [&progress](int percent) { progress.Step(percent); };
+    ui->Memo1->SetTextInSteps(std::move(loaded.text), step);
     if (loaded.loadEncoding)
         m_loadEncoding = *loaded.loadEncoding;
     SetModified(false);
