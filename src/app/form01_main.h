@@ -159,6 +159,7 @@ private:
     void OpenDroppedFile(const QString &path);
     UnicodeWarningAnswer ShowUnicodeWarning(Encoding encoding);
     bool FontSetChanges(const QString &path);
+    bool LoadFile(const QString &path, const QString &encodingName, bool resetCaret);
 
 signals:
     // The first file of a drop; opening it belongs to the document commands.

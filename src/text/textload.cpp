@@ -30,6 +30,18 @@ QString tooLarge(const QString &path, qint64 size, qint64 maxBytes)
             .arg(maxBytes / mb));
 }
 
+QString tooLargeForMemory(const QString &path, qint64 size, qint64 available)
+{
+    const qint64 mb = 1024 * 1024;
+    return openFailure(path,
+        QCoreApplication::translate("TextFiles",
+            "There is not enough free memory to open the file (%1 MB; it needs about %2 MB of "
+            "memory, %3 MB are free).")
+            .arg((size + mb - 1) / mb)
+            .arg(MemoryToLoad(size) / mb)
+            .arg(available / mb));
+}
+
 struct FileBytes
 {
     QByteArray bytes;
@@ -114,6 +126,23 @@ QString specialFileReason(const QString &path)
 }
 
 } // namespace
+
+std::optional<qint64> AvailableMemoryBytes()
+{
+    QFile meminfo(QStringLiteral("/proc/meminfo"));
+    if (!meminfo.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray key("MemAvailable:");
+    for (QByteArray line = meminfo.readLine(); !line.isEmpty(); line = meminfo.readLine()) {
+        if (!line.startsWith(key))
+            continue;
+        // "MemAvailable:   123456 kB"
+        bool ok = false;
+        const qint64 kb = line.mid(key.size()).trimmed().split(' ').value(0).toLongLong(&ok);
+        return ok ? std::optional<qint64>(kb * 1024) : std::nullopt;
+    }
+    return std::nullopt;
+}
 
 QString ToCrLf(QString text)
 {
@@ -244,6 +273,11 @@ LoadResult LoadTextFile(const LoadRequest &request, TempCopyLocation &location)
         // Checked before detection, which would otherwise copy a huge file.
         LoadResult refused;
         refused.error = tooLarge(request.path, size, request.maxBytes);
+        return refused;
+    }
+    if (request.availableMemory && MemoryToLoad(size) > *request.availableMemory) {
+        LoadResult refused;
+        refused.error = tooLargeForMemory(request.path, size, *request.availableMemory);
         return refused;
     }
     return LoadDetectedFile(request, DetectEncoding(request.path, true, location));

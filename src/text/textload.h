@@ -10,11 +10,19 @@
 
 #include <optional>
 
-// Files above this size are refused. A loaded text is held as UTF-16 (twice
-// the bytes), once more while line breaks are converted, and again by the
-// editor's document with its layout, so 64 MB of file already means close to
-// a gigabyte; NFO and DIZ files are a few kilobytes.
-constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
+// Files above this size are refused; below it, files that would not fit
+// in the free memory. A loaded text is held as UTF-16 (twice the bytes) and
+// again by the editor's document with its blocks.
+constexpr qint64 kMaxTextFileBytes = 512 * 1024 * 1024;
+// Memory a file of this many bytes needs while and after it loads, for
+// the bytes, the decoded text and the editor's document.
+constexpr qint64 MemoryToLoad(qint64 fileBytes)
+{
+    return fileBytes * 8;
+}
+// What the system reports as available to a new allocation without
+// swapping; nothing when it does not say.
+std::optional<qint64> AvailableMemoryBytes();
 
 struct LoadRequest
 {
@@ -25,6 +33,8 @@ struct LoadRequest
     // a recognised encoding then loads as Windows-1252.
     bool westernLatinForNfo = false;
     qint64 maxBytes = kMaxTextFileBytes;
+    // Free memory; nothing means unknown, which refuses nothing.
+    std::optional<qint64> availableMemory = AvailableMemoryBytes();
 };
 
 struct LoadResult

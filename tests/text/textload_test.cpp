@@ -282,12 +282,33 @@ TEST_F(TextLoad, HugeFileIsRefusedWithoutReadingIt)
     const QString path = scratch.path(QStringLiteral("huge.txt"));
     QFile huge(path);
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(huge.resize(200LL * 1024 * 1024)); // sparse
+    ASSERT_TRUE(huge.resize(600LL * 1024 * 1024)); // sparse
     huge.close();
     const LoadResult r = loadPath(path);
     EXPECT_FALSE(r.ok || r.fileOpened); // the previous document stays
     EXPECT_TRUE(r.error.startsWith(openFailed(path)));
-    EXPECT_TRUE(r.error.contains(QStringLiteral("200 MB"))) << qPrintable(r.error);
+    EXPECT_TRUE(r.error.contains(QStringLiteral("600 MB"))) << qPrintable(r.error);
+    EXPECT_TRUE(r.error.contains(QStringLiteral("512 MB"))) << qPrintable(r.error);
+}
+
+// Below the size limit a file still has to fit in the free memory.
+TEST_F(TextLoad, FileTooLargeForTheFreeMemoryIsRefusedWithTheNumbers)
+{
+    const QString path = scratch.write(QStringLiteral("big.txt"), QByteArray(3 << 20, 'x'));
+    LoadRequest request { path };
+    request.availableMemory = 10LL << 20;
+    LoadResult r = LoadTextFile(request, location);
+    EXPECT_FALSE(r.ok || r.fileOpened);
+    EXPECT_TRUE(r.error.startsWith(openFailed(path)));
+    for (const char *number : { "3 MB", "24 MB", "10 MB are free" })
+        EXPECT_TRUE(r.error.contains(QLatin1String(number))) << qPrintable(r.error);
+
+    request.availableMemory = 100LL << 20;
+    EXPECT_TRUE(LoadTextFile(request, location).ok);
+    // Unknown free memory refuses nothing.
+    request.availableMemory.reset();
+    EXPECT_TRUE(LoadTextFile(request, location).ok);
+    EXPECT_TRUE(AvailableMemoryBytes().value_or(1) > 0);
 }
 
 // Regression: the repair turned each lone LF into CR LF, so a file under the
