@@ -12,6 +12,8 @@
 #include "view/resetscrolledposition.h"
 #include "view/tmemopad.h"
 
+#include <QKeyEvent>
+
 namespace {
 
 // A menu caption shows an ampersand only doubled.
@@ -20,6 +22,31 @@ QString MenuText(QString caption)
     return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+// Hands a menu shortcut to the menu that the editor would otherwise take as
+// its own key (Shift+Del is Cut there).
+class MenuKeyFirst : public QObject
+{
+public:
+    MenuKeyFirst(QAction *action, QObject *parent)
+        : QObject(parent)
+        , m_action(action)
+    { }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!m_action->isEnabled() || QKeySequence(key->keyCombination()) != m_action->shortcut())
+            return false;
+        event->ignore();
+        return true;
+    }
+
+private:
+    QAction *m_action;
+};
+
 } // namespace
 
 void TformMain::SetupLineCommands()
@@ -27,6 +54,7 @@ void TformMain::SetupLineCommands()
     m_prefixMemory.SetBaseCaptions(
         ui->Appendlaststringtoselectedlines1->text(), ui->Removelaststringtoselectedlines1->text());
     m_addRemovePrefix = new TformAddRemovePrefix(this);
+    ui->Memo1->installEventFilter(new MenuKeyFirst(ui->Deleteline1, this));
     SetLastPrefix(m_settings[SettingKey::prefixString].value());
 }
 

@@ -242,6 +242,9 @@ TEST(TimeDateText, TimeWithoutSecondsThenShortDate)
 {
     const QDateTime when(QDate(2026, 12, 8), QTime(14, 5, 59));
     EXPECT_EQ(TimeDateText(QLocale(QLocale::German, QLocale::Germany), when), u"14:05 08.12.26");
+    // The C locale's short time has seconds; the stamp drops them.
+    EXPECT_TRUE(TimeDateText(QLocale::c(), when).startsWith(u"14:05 "))
+        << TimeDateText(QLocale::c(), when).toStdString();
 }
 
 } // namespace
