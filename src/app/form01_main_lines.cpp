@@ -141,6 +141,8 @@ void TformMain::AskPrefix(const QString &prefix, bool add)
     SettingsValue &remember = m_settings[SettingKey::rememberPrefixString];
     const std::optional<PrefixAnswer> answer
         = m_addRemovePrefix->AskPrefix(prefix, add, remember.isOn());
+    // Without a window manager nothing hands the activation back.
+    activateWindow();
     if (!answer)
         return;
     remember.setOn(answer->remember);

@@ -4,6 +4,8 @@
 #include "platform/seams.h"
 #include "ui_form11_addremoveprefix.h"
 
+#include <algorithm>
+
 namespace {
 
 // The size limits are those of the framed window; the frame takes about
@@ -20,8 +22,11 @@ TformAddRemovePrefix::TformAddRemovePrefix(QWidget *parent)
     , ui(std::make_unique<Ui::TformAddRemovePrefix>())
 {
     ui->setupUi(this);
-    setMinimumSize(MinWidth, MinHeight);
-    setMaximumSize(QWIDGETSIZE_MAX, MaxHeight);
+    // A larger system font must not crush the controls.
+    const int fits = minimumSizeHint().height();
+    setMinimumSize(MinWidth, std::max(MinHeight, fits));
+    setMaximumSize(QWIDGETSIZE_MAX, std::max(MaxHeight, fits));
+    resize(width(), std::max(height(), fits));
     connect(ui->btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
