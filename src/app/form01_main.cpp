@@ -71,6 +71,7 @@ TformMain::TformMain(const StartupOptions &options, QWidget *parent)
     SetupLinks();
     StartFontSet();
     SetupDocumentCommands();
+    SetupLineCommands();
     ProcessCommandLine(options.arguments);
 }
 

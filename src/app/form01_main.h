@@ -1,6 +1,7 @@
 #pragma once
 
 #include "edit/editcommand.h"
+#include "edit/prefixes.h"
 #include "links/linkactions.h"
 #include "links/linkfinder.h"
 #include "platform/seams.h"
@@ -93,6 +94,16 @@ public:
     bool LinkPressStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers);
     void LinkReleaseStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers);
     LinkKind LinkDoubleClickStep();
+
+    // Line commands and line prefixes (form01_main_lines.cpp). The key
+    // handling offers Tab (indent) and Shift+Tab to IndentLines, which is true
+    // when it took the key; and Alt+A / Alt+R to AskPrefix while the quick
+    // prefix commands are disabled.
+    bool IndentLines(bool indent, bool fromMenu);
+    void AskPrefix(const QString &prefix, bool add);
+    void AddRemovePrefix(const QString &prefix, bool add);
+    void SetLastPrefix(const QString &prefix);
+    const PrefixMemory &prefixMemory() const { return m_prefixMemory; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -192,6 +203,21 @@ private:
     FileDialogState m_openDialog;
     FileDialogState m_saveDialog;
     class TformUnicodeWarning *m_unicodeWarning = nullptr;
+
+    // Line commands and line prefixes (form01_main_lines.cpp).
+    void SetupLineCommands();
+    void ApplyKeepingView(const TextEdit &edit, bool restoreSelection, int shift);
+    void Deleteline1Click();
+    void T1Click();
+    void Untabifyselectedlines1Click();
+    void SortselectedlinesAZ1Click();
+    void SortselectedlinesZA1Click();
+    void insertDate1Click();
+    void Appendcustomstringtoselectedlines1Click();
+    void Appendlaststringtoselectedlines1Click();
+    void Removelaststringtoselectedlines1Click();
+    PrefixMemory m_prefixMemory;
+    class TformAddRemovePrefix *m_addRemovePrefix = nullptr;
 
     // Links (form01_main_links.cpp).
     void SetupLinks();

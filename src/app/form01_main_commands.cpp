@@ -37,6 +37,19 @@ void TformMain::ConnectCommands()
         { &Ui::TformMain::ExtensionDefaultNfo1, &TformMain::ExtensionDefaultNfo1Click },
         { &Ui::TformMain::ExtensionDefaultTxt1, &TformMain::ExtensionDefaultTxt1Click },
         { &Ui::TformMain::wordwrap1, &TformMain::Wordwrap1Click },
+        // Line commands and line prefixes.
+        { &Ui::TformMain::Deleteline1, &TformMain::Deleteline1Click },
+        { &Ui::TformMain::T1, &TformMain::T1Click },
+        { &Ui::TformMain::Untabifyselectedlines1, &TformMain::Untabifyselectedlines1Click },
+        { &Ui::TformMain::SortselectedlinesAZ1, &TformMain::SortselectedlinesAZ1Click },
+        { &Ui::TformMain::SortselectedlinesZA1, &TformMain::SortselectedlinesZA1Click },
+        { &Ui::TformMain::insertDate1, &TformMain::insertDate1Click },
+        { &Ui::TformMain::Appendcustomstringtoselectedlines1,
+            &TformMain::Appendcustomstringtoselectedlines1Click },
+        { &Ui::TformMain::Appendlaststringtoselectedlines1,
+            &TformMain::Appendlaststringtoselectedlines1Click },
+        { &Ui::TformMain::Removelaststringtoselectedlines1,
+            &TformMain::Removelaststringtoselectedlines1Click },
     };
     for (const CommandRow &row : table)
         connect(ui.get()->*row.action, &QAction::triggered, this, row.handler);
