@@ -72,7 +72,10 @@ TformMain::TformMain(const StartupOptions &options, QWidget *parent)
     StartFontSet();
     SetupDocumentCommands();
     SetupLineCommands();
+    SetupSearch();
+    SetupStatusBar();
     ProcessCommandLine(options.arguments);
+    UpdateStatusBar(false);
 }
 
 TformMain::~TformMain()

@@ -104,6 +104,13 @@ public:
     void AddRemovePrefix(const QString &prefix, bool add);
     void SetLastPrefix(const QString &prefix);
     const PrefixMemory &prefixMemory() const { return m_prefixMemory; }
+    // Search (form01_main_search.cpp): the find dialog lives for the whole run.
+    class TformMyFind *findDialog() const { return m_findDialog; }
+    void SelectAndReveal(int start, int length, int margin);
+
+    // Status bar (form01_main_statusbar.cpp).
+    class TStatusPanels *statusPanels() const { return m_statusPanels; }
+    void UpdateStatusBar(bool caretOnly);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -146,6 +153,36 @@ private:
     void AlwaysTextFont1Click();
     void ExtensionDefaultNfo1Click();
     void ExtensionDefaultTxt1Click();
+
+    // Case conversion (form01_main_case.cpp).
+    void Makeuppercase1Click();
+    void Makelowercase1Click();
+    void SentenceCase1Click();
+    void MakeWordCase1Click();
+    void InvertCase1Click();
+
+    // Search and go to line (form01_main_search.cpp).
+    void SetupSearch();
+    void Findtext1Click();
+    void Findnext1Click();
+    void Findprevious1Click();
+    void Replace1Click();
+    void Goto1Click();
+
+    // Status bar (form01_main_statusbar.cpp).
+    void SetupStatusBar();
+    void ToggleStatusItem(QAction *item, SettingKey key, bool caretOnly);
+    void StatusbarMenuClick();
+    void CaretpositionMenuClick();
+    void SelectionlengthMenuClick();
+    void ReadonlyindicatorMenuClick();
+    void OverwriteindicatorMenuClick();
+    void UnicodeindicatorMenuClick();
+    void FilesizeMenuClick();
+    void FilepathMenuClick();
+    void ZoomLevelMenuClick();
+    void StatusBar1MouseMove(int x);
+    void StatusBar1DblClick();
 
     // Settings storage (form01_main_storage.cpp).
     void ChooseStorage();
@@ -218,6 +255,8 @@ private:
     void Removelaststringtoselectedlines1Click();
     PrefixMemory m_prefixMemory;
     class TformAddRemovePrefix *m_addRemovePrefix = nullptr;
+    class TformMyFind *m_findDialog = nullptr;
+    class TStatusPanels *m_statusPanels = nullptr;
 
     // Links (form01_main_links.cpp).
     void SetupLinks();

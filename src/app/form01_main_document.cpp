@@ -330,6 +330,7 @@ void TformMain::ReopenCommand()
     ResetScrolledPosition view(ui->Memo1, true);
     ReopenDocument();
     view.Restore();
+    UpdateStatusBar(false);
 }
 
 void TformMain::NewWindow()
@@ -411,6 +412,7 @@ void TformMain::SetEncoding(Encoding encoding)
     if (faceChanges)
         ApplyFont(m_fileName);
     PreselectSaveEncoding();
+    UpdateStatusBar(false);
 }
 
 void TformMain::PreselectSaveEncoding()

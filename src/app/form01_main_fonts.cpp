@@ -107,6 +107,7 @@ void TformMain::SetFontSelection(const QString &value)
     ApplyFont(m_fileName);
     UpdateFontSelectionMenu();
     view.Restore();
+    UpdateStatusBar(true);
 }
 
 void TformMain::UpdateFontSelectionMenu()
