@@ -69,6 +69,7 @@ TformMain::TformMain(const StartupOptions &options, QWidget *parent)
     PlaceWindow();
     ApplyWordDetection();
     SetupLinks();
+    SetupInput();
     StartFontSet();
     SetupDocumentCommands();
     ProcessCommandLine(options.arguments);

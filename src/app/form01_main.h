@@ -8,6 +8,9 @@
 #include "settings/settingstable.h"
 #include "text/encodings.h"
 #include "text/textsave.h"
+#include "view/clicks.h"
+#include "view/keytable.h"
+#include "view/tmemopad.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -39,7 +42,7 @@ struct EditChecks
 };
 
 // The main window: the editor above the status bar, and all document state.
-class TformMain : public QMainWindow
+class TformMain : public QMainWindow, private TMemoPadEvents
 {
     Q_OBJECT
 
@@ -90,9 +93,10 @@ public:
     // whether a link was opened or found, for the word selection after them.
     const LinkFinder &linkFinder() const { return m_linkFinder; }
     void LinkHoverStep(QPoint pos);
-    bool LinkPressStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers);
+    bool LinkPressStep(QPoint pos, Qt::KeyboardModifiers modifiers);
     void LinkReleaseStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers);
-    LinkKind LinkDoubleClickStep();
+    LinkKind LinkDoubleClickStep(QPoint pos);
+    bool overwriteMode() const { return m_overwriteMode; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -195,10 +199,32 @@ private:
     LinkSettings CurrentLinkSettings() const;
     LinkFinder m_linkFinder;
     LinkHover m_linkHover;
-    QPoint m_mouseDownPoint;
-    // The last pointer position reported by the editor; a double click
-    // reports none of its own.
-    QPoint m_linkPointer;
+
+    // Keys and mouse in the editor (form01_main_input.cpp): every event
+    // runs its steps in order, each step saying whether it took the event.
+    void SetupInput();
+    bool MemoKeyDown(QKeyEvent *event) override;
+    void MemoKeyUp(QKeyEvent *event) override;
+    void MemoMouseDown(QMouseEvent *event) override;
+    void MemoMouseMove(QMouseEvent *event) override;
+    void MemoMouseUp(QMouseEvent *event) override;
+    void MemoDblClick(QMouseEvent *event) override;
+    bool FormShortCut(const QKeyEvent &event);
+    bool Memo1KeyDown(const QKeyEvent &event);
+    bool FormKeyPress(const QKeyEvent &event);
+    bool RunKeyAction(KeyAction action, const QKeyEvent &event);
+    bool DeleteWordLeft();
+    void MoveByWord(bool left, bool extend);
+    void DirectScroll(KeyAction action);
+    void OverwriteStep(const QKeyEvent &event);
+    void EscapeKey();
+    bool IsDirectScrollingActive(Qt::KeyboardModifiers modifiers) const;
+    void TripleClick();
+    void WordPress(QPoint pos, Qt::KeyboardModifiers modifiers);
+    void ExtendSelection(QPoint pos, Qt::KeyboardModifiers modifiers);
+    void CopyOnSelect();
+    void Memo1DblClick(QPoint pos);
+    ClickState m_clicks;
 };
 
 // The one main window of the process, for dialogs and messages.
