@@ -11,6 +11,7 @@
 #include "view/clicks.h"
 #include "view/keytable.h"
 #include "view/tmemopad.h"
+#include "view/zoom.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -87,6 +88,16 @@ public:
     void SetFontSelection(const QString &value);
     void UpdateFontSelectionMenu();
     void Wordwrap1Click();
+
+    // Zoom and automatic width (form01_main_zoom.cpp).
+    int zoomPercent() const { return m_view.zoomPercent; }
+    void ChangeZoom(ZoomStep step);
+    void AutoWidth();
+
+    // Window options (form01_main_window.cpp).
+    void ApplyMenuBarSetting();
+    void SetMenuBarVisible(bool visible);
+    bool MenuBarVisible() const;
 
     // Links under the mouse in the editor (form01_main_links.cpp). The
     // editor's mouse handlers run these steps; press and double click tell
@@ -184,7 +195,6 @@ private:
     bool m_suppressChange = false;
     bool m_overwriteMode = false;
     bool m_isCjkLanguage = false;
-    int m_zoomPercent = 100;
 
     // Document state (form01_main_document.cpp).
     Encoding m_encoding = Encoding::None;
@@ -225,6 +235,25 @@ private:
     void CopyOnSelect();
     void Memo1DblClick(QPoint pos);
     ClickState m_clicks;
+
+    // Zoom and automatic width (form01_main_zoom.cpp).
+    void SetupZoom();
+    void ZoomIn1Click();
+    void ZoomOut1Click();
+    void ResetZoom1Click();
+    void autoWidth1Click();
+    ViewState m_view;
+
+    // Window options (form01_main_window.cpp).
+    void SetupWindowOptions();
+    void Topmost1Click();
+    void alphablend1Click();
+    void MenuBarMenuClick();
+    void ApplyTopmost();
+    void ApplyAlphaBlend();
+    void MenuBarStep(Qt::KeyboardModifiers modifiers, bool keyPress);
+    bool MenuBarShownForAMoment() const;
+    void ApplicationEventsDeactivate();
 };
 
 // The one main window of the process, for dialogs and messages.

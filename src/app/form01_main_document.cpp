@@ -149,6 +149,8 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
     }
     StampLogFile();
     SetDocument(path, loaded.documentEncoding, !fontChanged);
+    if (m_settings[SettingKey::autoWidth].isOn())
+        AutoWidth();
     return true;
 }
 

@@ -123,6 +123,7 @@ bool TformMain::Memo1KeyDown(const QKeyEvent &event)
     if (event.key() == Qt::Key_Escape)
         EscapeKey();
     OverwriteStep(event);
+    MenuBarStep(modifiers, true);
     return false;
 }
 
@@ -143,13 +144,18 @@ void TformMain::OverwriteStep(const QKeyEvent &event)
 
 void TformMain::EscapeKey()
 {
-    if (m_settings[SettingKey::escExits].isOn())
+    if (MenuBarShownForAMoment())
+        SetMenuBarVisible(false);
+    else if (m_settings[SettingKey::escExits].isOn())
         close();
 }
 
 bool TformMain::FormKeyPress(const QKeyEvent &event)
 {
-    return TypesCharacter31(event.key(), event.modifiers(), event.text());
+    if (!TypesCharacter31(event.key(), event.modifiers(), event.text()))
+        return false;
+    ChangeZoom(ZoomStep::Out);
+    return true;
 }
 
 // ---- mouse ----------------------------------------------------------------
@@ -202,6 +208,7 @@ void TformMain::WordPress(QPoint pos, Qt::KeyboardModifiers modifiers)
 void TformMain::MemoMouseMove(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
+    MenuBarStep(event->modifiers(), false);
     LinkHoverStep(pos);
     ExtendSelection(pos, event->modifiers());
 }

@@ -1,21 +1,16 @@
 // Keys and mouse sent to the running window.
-#include "app/form01_main.h"
-#include "memorystore.h"
-#include "testseams.h"
-#include "view/tmemopad.h"
+#include "mainwindowfixture.h"
 
 #include <QtTest/QTest>
 
 namespace {
 
-class InputTest : public ::testing::Test
+class InputTest : public MainWindowTest
 {
 protected:
     void SetUp() override
     {
-        store.values[QStringLiteral("currentVersion")] = QStringLiteral("1.8");
-        window = std::make_unique<TformMain>(
-            StartupOptions { QStringLiteral("/tmp/orvane"), {}, &store });
+        window = start();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         memo()->setFocus();
@@ -42,8 +37,6 @@ protected:
         QTest::mouseRelease(viewport(), Qt::LeftButton, {}, pos);
     }
 
-    FakeSeams fakes;
-    MemoryStore store;
     std::unique_ptr<TformMain> window;
 };
 
