@@ -7,6 +7,8 @@
 #include "view/resetscrolledposition.h"
 #include "view/tmemopad.h"
 
+#include <QLayout>
+
 void TformMain::SetupZoom()
 {
     // The key that carries plus types "=" unshifted on many layouts.
@@ -62,6 +64,12 @@ void TformMain::AutoWidth()
     const int charWidth = GetAverageCharWidth(memo);
     if (charWidth < 0)
         return;
+    // A load during start-up comes before the first layout: the editor's
+    // width would still be its default.
+    for (QWidget *level : { static_cast<QWidget *>(this), centralWidget() }) {
+        if (QLayout *layout = level->layout())
+            layout->activate();
+    }
     const int columns
         = LongestLineColumns(MemoEditSource(*memo), TabSizeInEffect(m_settings, m_nfoFontActive));
     const int outer = frameGeometry().width();
