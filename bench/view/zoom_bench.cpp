@@ -32,7 +32,7 @@ TformMain &Window(bool wrap)
     return *window;
 }
 
-void ZoomStep(benchmark::State &state)
+void ZoomOneStep(benchmark::State &state)
 {
     TformMain &main = Window(state.range(0) != 0);
     main.memo()->SetSel(5000000, 5000000);
@@ -44,7 +44,7 @@ void ZoomStep(benchmark::State &state)
     }
     main.ChangeZoom(ZoomStep::Reset);
 }
-BENCHMARK(ZoomStep)->ArgName("wrap")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(ZoomOneStep)->ArgName("wrap")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void OverwriteAtTheEnd(benchmark::State &state)
 {

@@ -214,7 +214,6 @@ private:
     // runs its steps in order, each step saying whether it took the event.
     void SetupInput();
     bool MemoKeyDown(QKeyEvent *event) override;
-    void MemoKeyUp(QKeyEvent *event) override;
     void MemoMouseDown(QMouseEvent *event) override;
     void MemoMouseMove(QMouseEvent *event) override;
     void MemoMouseUp(QMouseEvent *event) override;

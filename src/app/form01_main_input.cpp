@@ -27,8 +27,6 @@ bool TformMain::MemoKeyDown(QKeyEvent *event)
     return FormKeyPress(*event);
 }
 
-void TformMain::MemoKeyUp(QKeyEvent *) { }
-
 bool TformMain::FormShortCut(const QKeyEvent &event)
 {
     KeyContext context;
