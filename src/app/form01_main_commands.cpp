@@ -72,6 +72,15 @@ void TformMain::ConnectCommands()
         { &Ui::TformMain::FilesizeMenu, &TformMain::FilesizeMenuClick },
         { &Ui::TformMain::FilepathMenu, &TformMain::FilepathMenuClick },
         { &Ui::TformMain::ZoomLevelMenu, &TformMain::ZoomLevelMenuClick },
+        // Zoom and automatic width
+        { &Ui::TformMain::ZoomIn1, &TformMain::ZoomIn1Click },
+        { &Ui::TformMain::ZoomOut1, &TformMain::ZoomOut1Click },
+        { &Ui::TformMain::ResetZoom1, &TformMain::ResetZoom1Click },
+        { &Ui::TformMain::autoWidth1, &TformMain::autoWidth1Click },
+        // Window options
+        { &Ui::TformMain::Topmost1, &TformMain::Topmost1Click },
+        { &Ui::TformMain::alphablend1, &TformMain::alphablend1Click },
+        { &Ui::TformMain::MenuBar1, &TformMain::MenuBarMenuClick },
     };
     for (const CommandRow &row : table)
         connect(ui.get()->*row.action, &QAction::triggered, this, row.handler);

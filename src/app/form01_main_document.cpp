@@ -228,6 +228,8 @@ bool TformMain::LoadFile(const QString &path, const QString &encodingName, bool 
     }
     StampLogFile();
     SetDocument(path, loaded.documentEncoding, !fontChanged);
+    if (m_settings[SettingKey::autoWidth].isOn())
+        AutoWidth();
     return true;
 }
 

@@ -168,7 +168,8 @@ QFont ToQFont(const FontRequest &request)
     if (IsBuiltInFace(request.face)) {
         // Outlines drawn on the pixel grid: hinting would only move the edges.
         font.setHintingPreference(QFont::PreferNoHinting);
-        font.setStyleStrategy(QFont::NoSubpixelAntialias);
+        font.setStyleStrategy(
+            QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     }
     return font;
 }

@@ -586,9 +586,7 @@ void TMemoPad::contextMenuEvent(QContextMenuEvent *event)
 
 void TMemoPad::keyPressEvent(QKeyEvent *event)
 {
-    bool suppress = false;
-    emit KeyDown(event, &suppress);
-    if (suppress) {
+    if (m_events && m_events->MemoKeyDown(event)) {
         event->accept();
         return;
     }
@@ -611,39 +609,50 @@ void TMemoPad::keyPressEvent(QKeyEvent *event)
 
 void TMemoPad::keyReleaseEvent(QKeyEvent *event)
 {
-    bool suppress = false;
-    emit KeyUp(event, &suppress);
-    if (suppress) {
-        event->accept();
-        return;
-    }
     QPlainTextEdit::keyReleaseEvent(event);
+    if (m_events)
+        m_events->MemoKeyUp(event);
 }
 
 void TMemoPad::mousePressEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mousePressEvent(event);
-    emit MouseDown(
-        event->button(), event->position().toPoint(), event->buttons(), event->modifiers());
+    if (!m_events)
+        return;
+    const int anchor = textCursor().anchor();
+    const int position = textCursor().position();
+    m_events->MemoMouseDown(event);
+    // A press on a selection would start a text drag, and its release would
+    // drop the selection the owner just made (a line, a word).
+    m_ownerTookPress = textCursor().anchor() != anchor || textCursor().position() != position;
 }
 
 void TMemoPad::mouseMoveEvent(QMouseEvent *event)
 {
     // With Ctrl the program selects by its own word delimiters, so the
     // control must not start a drag selection of its own.
-    const bool routeOnly = m_useCustomWordSelection && (event->modifiers() & Qt::ControlModifier);
+    const bool routeOnly = m_ownerTookPress
+        || (m_useCustomWordSelection && (event->modifiers() & Qt::ControlModifier));
     if (routeOnly)
         event->accept();
     else
         QPlainTextEdit::mouseMoveEvent(event);
-    emit MouseMove(event->position().toPoint(), event->buttons(), event->modifiers());
+    if (m_events)
+        m_events->MemoMouseMove(event);
 }
 
 void TMemoPad::mouseReleaseEvent(QMouseEvent *event)
 {
-    QPlainTextEdit::mouseReleaseEvent(event);
-    emit MouseUp(
-        event->button(), event->position().toPoint(), event->buttons(), event->modifiers());
+    if (m_ownerTookPress) {
+        m_ownerTookPress = false;
+        const QTextCursor kept = textCursor();
+        QPlainTextEdit::mouseReleaseEvent(event);
+        setTextCursor(kept);
+    } else {
+        QPlainTextEdit::mouseReleaseEvent(event);
+    }
+    if (m_events)
+        m_events->MemoMouseUp(event);
 }
 
 void TMemoPad::mouseDoubleClickEvent(QMouseEvent *event)
@@ -652,7 +661,8 @@ void TMemoPad::mouseDoubleClickEvent(QMouseEvent *event)
         event->accept();
     else
         QPlainTextEdit::mouseDoubleClickEvent(event);
-    emit DblClick();
+    if (m_events)
+        m_events->MemoDblClick(event);
 }
 
 void TMemoPad::wheelEvent(QWheelEvent *event)

@@ -220,4 +220,67 @@ INSTANTIATE_TEST_SUITE_P(Faces, FontPixelTest,
         PixelCase { "vga_becomes_ascii_at_150", u"ASCII VGA", -16, 150, 24, 12, false }),
     [](const auto &info) { return std::string(info.param.name); });
 
+// Every zoom step: the scaled face must tile, blocks of neighbouring cells
+// and lines touching with no pixel of a third colour between them.
+std::vector<int> ZoomSteps()
+{
+    std::vector<int> steps;
+    for (int zoom = 10; zoom < 30; zoom += 5)
+        steps.push_back(zoom);
+    for (int zoom = 30; zoom <= 500; zoom += 10)
+        steps.push_back(zoom);
+    return steps;
+}
+
+TEST(ZoomStepPixels, EveryStepIsSeamless)
+{
+    RegisterPrivateFonts(fontDir);
+    for (int zoom : ZoomSteps()) {
+        QPlainTextEdit editor;
+        FontTestSettings settings;
+        editor.resize(2600, 3200);
+        editor.setFrameStyle(QFrame::NoFrame);
+        editor.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        editor.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        editor.document()->setDocumentMargin(0);
+        bool tabStopsSet = false;
+        ApplyFont(&editor, settings.table, QStringLiteral("/a/b.nfo"), zoom, tabStopsSet);
+        editor.setPlainText(picture);
+        editor.show();
+        const QImage image
+            = editor.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QFontMetricsF metrics(editor.font());
+        const int cells = int(std::floor(3 * metrics.horizontalAdvance(QChar(0x2588))));
+        const int lines = int(std::floor(5 * metrics.height()));
+        int seams = 0;
+        for (int y = 0; y < lines; ++y) {
+            for (int x = 0; x < cells; ++x)
+                seams += image.pixel(x, y) == qRgb(255, 255, 255) ? 0 : 1;
+        }
+        EXPECT_EQ(seams, 0) << "zoom " << zoom << " pixel size " << editor.font().pixelSize();
+        // The double line below: two rows unbroken over six cells, and only
+        // the two colours anywhere in the picture.
+        const int doubleTop = int(std::ceil(5 * metrics.height()));
+        const int doubleHeight = int(std::floor(metrics.height()));
+        const int doubleWidth = int(std::floor(6 * metrics.horizontalAdvance(QChar(0x2550))));
+        int fullRows = 0;
+        for (int y = doubleTop; y < doubleTop + doubleHeight; ++y) {
+            bool full = true;
+            for (int x = 0; x < doubleWidth; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                EXPECT_TRUE(pixel == qRgb(255, 255, 255) || pixel == qRgb(49, 61, 115))
+                    << "zoom " << zoom << " third colour at " << x << "," << y;
+                full = full && pixel == qRgb(255, 255, 255);
+            }
+            fullRows += full ? 1 : 0;
+        }
+        // Below 16 pixels a font pixel is less than a screen pixel: the two
+        // lines may merge, and below 8 a line may fall between pixel centres.
+        const int pixelSize = editor.font().pixelSize();
+        if (pixelSize >= 8)
+            EXPECT_GE(fullRows, pixelSize >= 16 ? 2 : 1) << "zoom " << zoom;
+    }
+    UnregisterPrivateFonts();
+}
+
 } // namespace
