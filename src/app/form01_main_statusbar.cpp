@@ -98,7 +98,7 @@ void TformMain::UpdateStatusBar(bool caretOnly)
         sized ? FileSizeTextOf(m_fileName) : QString());
     const bool zoom = on(zoomPanel);
     bar->SetPanel(zoomPanel, zoom ? statusPanelWidths[zoomPanel] : 0,
-        zoom ? QString::number(m_zoomPercent) + QLatin1Char('%') : QString());
+        zoom ? QString::number(m_view.zoomPercent) + QLatin1Char('%') : QString());
     const bool path = on(pathPanel);
     bar->SetPanel(pathPanel, path ? statusPanelWidths[pathPanel] : 0,
         path && titled ? m_fileName : QString());
