@@ -116,6 +116,7 @@ bool TformMain::Memo1KeyDown(const QKeyEvent &event)
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (event.key() == Qt::Key_Insert && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) {
         m_overwriteMode = !m_overwriteMode;
+        UpdateStatusBar(false);
         return true; // the control keeps no overwrite mode of its own
     }
     if (event.key() == Qt::Key_Escape)

@@ -29,6 +29,7 @@ void TformMain::ChangeZoom(ZoomStep step)
     m_view.zoomPercent = zoom;
     ApplyFont(m_fileName);
     view.Restore();
+    UpdateStatusBar(false);
 }
 
 void TformMain::ZoomIn1Click()
