@@ -6,6 +6,7 @@ packages=(
   g++ make cmake pkg-config git clang-format
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-qpa-plugins libgl-dev
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   unifont fonts-dejavu-core fonts-liberation
   xvfb xauth

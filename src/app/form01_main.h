@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 
 class SettingsStorage;
@@ -84,6 +85,11 @@ public:
     bool LinkPressStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers);
     void LinkReleaseStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers);
     LinkKind LinkDoubleClickStep();
+
+    // Recent files and folder navigation (form01_main_recent.cpp).
+    void RebuildRecentMenu();
+    void ClearRecentFiles();
+    void OpenNeighbourFile(bool previous);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -168,6 +174,19 @@ private:
     // The last pointer position reported by the editor; a double click
     // reports none of its own.
     QPoint m_linkPointer;
+
+    // Recent files (form01_main_recent.cpp).
+    void SetupRecentFiles();
+    void File1Click();
+    void RecentItemClick(int index);
+    void AddRecentFile(const QString &path);
+    void RemoveRecentFile(const QString &path);
+    class QAction *m_recentSeparator = nullptr;
+    std::array<class QAction *, 20> m_recentItems {};
+
+    // Language (form01_main_language.cpp).
+    void SetupLanguage();
+    void Localizationfile1Click();
 };
 
 // The one main window of the process, for dialogs and messages.

@@ -325,7 +325,11 @@ void TformMain::SetDocument(const QString &path, Encoding encoding, bool applyFo
             m_openDialog.directory = FolderOf(path, separator);
             m_saveDialog.directory = m_openDialog.directory;
         }
+        if (titled)
+            AddRecentFile(path);
         ui->Reopen1->setEnabled(titled);
+        ui->NextFile1->setEnabled(titled);
+        ui->PreviousFile1->setEnabled(titled);
     }
     SetEncoding(encoding);
 }
