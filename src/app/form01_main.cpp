@@ -102,13 +102,8 @@ void TformMain::InitMembers()
     font.setPixelSize(16);
     ui->Memo1->setFont(font);
 
-    connect(ui->Quit1, &QAction::triggered, this, &QWidget::close);
-    connect(ui->Undo1, &QAction::triggered, ui->Memo1, &QPlainTextEdit::undo);
-    connect(ui->Cut1, &QAction::triggered, ui->Memo1, &QPlainTextEdit::cut);
-    connect(ui->Copy1, &QAction::triggered, ui->Memo1, &QPlainTextEdit::copy);
-    connect(ui->Paste1, &QAction::triggered, ui->Memo1, &TMemoPad::MyPaste);
-    connect(ui->SelectAll1, &QAction::triggered, ui->Memo1, &QPlainTextEdit::selectAll);
-    ConnectFontMenu();
+    ConnectCommands();
+    GroupFontMenu();
 }
 
 void TformMain::SetupExePath(const QString &exePath)

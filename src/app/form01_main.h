@@ -1,5 +1,6 @@
 #pragma once
 
+#include "edit/editcommand.h"
 #include "links/linkactions.h"
 #include "links/linkfinder.h"
 #include "platform/seams.h"
@@ -14,6 +15,7 @@
 #include <array>
 #include <memory>
 
+class QAction;
 class SettingsStorage;
 
 namespace Ui {
@@ -28,6 +30,13 @@ struct StartupOptions
     SettingsStore *store = nullptr; // where settings live; none keeps nothing
     // Registry or INI file, chosen at start; when set it is the store too.
     SettingsStorage *storage = nullptr;
+};
+
+// What an editing command needs before it runs.
+struct EditChecks
+{
+    bool focus = true; // nothing happens unless the editor has the focus
+    bool selection = false; // nothing happens without a selection
 };
 
 // The main window: the editor above the status bar, and all document state.
@@ -109,7 +118,29 @@ private:
     void StartFonts();
     void ApplyWordWrapSetting();
     void StartFontSet();
-    void ConnectFontMenu();
+    void GroupFontMenu();
+    void ChooseFontSelection(const QAction *item);
+
+    // The command table and the editing-command frame (form01_main_commands.cpp).
+    void ConnectCommands();
+    // Runs command on the editor after the checks and the read-only message;
+    // its result becomes one undoable edit. True when the text was changed.
+    bool RunEditCommand(const EditCommand &command, EditChecks checks = {});
+
+    // Menu handlers.
+    void New1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Quit1Click();
+    void Undo1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void SelectAll1Click();
+    void AlwaysNfoFont1Click();
+    void AlwaysTextFont1Click();
+    void ExtensionDefaultNfo1Click();
+    void ExtensionDefaultTxt1Click();
 
     // Settings storage (form01_main_storage.cpp).
     void ChooseStorage();
@@ -178,6 +209,8 @@ private:
     // Recent files (form01_main_recent.cpp).
     void SetupRecentFiles();
     void File1Click();
+    void NextFile1Click();
+    void PreviousFile1Click();
     void RecentItemClick(int index);
     void AddRecentFile(const QString &path);
     void RemoveRecentFile(const QString &path);

@@ -4,6 +4,7 @@
 #include "l10n/messages.h"
 #include "platform/messagebox.h"
 #include "platform/texthelpers.h"
+#include "platform/timeformat.h"
 #include "text/form09_unicodewarning.h"
 #include "text/textload.h"
 #include "text/textsave.h"
@@ -50,7 +51,8 @@ QString ProposedSaveName(const QString &path)
 QString TimeDateText()
 {
     const QLocale locale = QLocale::system();
-    const QString time = locale.toString(QTime::currentTime(), QLocale::ShortFormat);
+    const QString time = locale.toString(
+        QTime::currentTime(), TimeFormatWithoutSeconds(locale.timeFormat(QLocale::ShortFormat)));
     return time + QLatin1Char(' ') + locale.toString(QDate::currentDate(), QLocale::ShortFormat);
 }
 
@@ -102,12 +104,6 @@ void TformMain::SetupDocumentCommands()
     m_saveDialog.encodings = EncodingNames();
     m_unicodeWarning = new TformUnicodeWarning(this);
 
-    connect(ui->New1, &QAction::triggered, this, [this] { NewDocument(true); });
-    connect(ui->NewWindow1, &QAction::triggered, this, &TformMain::NewWindow);
-    connect(ui->Open1, &QAction::triggered, this, &TformMain::OpenCommand);
-    connect(ui->Reopen1, &QAction::triggered, this, &TformMain::ReopenCommand);
-    connect(ui->Save1, &QAction::triggered, this, &TformMain::SaveDocument);
-    connect(ui->SaveAs1, &QAction::triggered, this, &TformMain::SaveDocumentAs);
     connect(ui->Memo1, &QPlainTextEdit::textChanged, this, &TformMain::Memo1Change);
     connect(this, &TformMain::fileDropped, this, &TformMain::OpenDroppedFile);
 
@@ -303,9 +299,6 @@ void TformMain::UpdateTitle()
         : FileNameOf(m_fileName, separator) + QStringLiteral(" - Orvane");
     if (m_modified)
         title += QLatin1Char('*');
-    // The application title is the taskbar text; it also keeps the platform
-    // from appending the program name to the caption a second time.
-    QGuiApplication::setApplicationDisplayName(title);
     setWindowTitle(title);
 }
 

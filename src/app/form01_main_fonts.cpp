@@ -19,7 +19,7 @@ bool tabStopsSet = false;
 
 } // namespace
 
-void TformMain::ConnectFontMenu()
+void TformMain::GroupFontMenu()
 {
     const std::pair<QAction *, QString> items[] = {
         { ui->AlwaysNfoFont1, QStringLiteral("alwaysAscii") },
@@ -33,12 +33,33 @@ void TformMain::ConnectFontMenu()
     for (const auto &[action, value] : items) {
         group->addAction(action);
         action->setData(value);
-        connect(action, &QAction::triggered, this, [this, value = value] {
-            SetFontSelection(value);
-            UpdateFontSelectionMenu(); // a click on the checked item unchecked it
-        });
     }
-    connect(ui->wordwrap1, &QAction::triggered, this, &TformMain::Wordwrap1Click);
+}
+
+void TformMain::ChooseFontSelection(const QAction *item)
+{
+    SetFontSelection(item->data().toString());
+    UpdateFontSelectionMenu(); // a click on the checked item unchecked it
+}
+
+void TformMain::AlwaysNfoFont1Click()
+{
+    ChooseFontSelection(ui->AlwaysNfoFont1);
+}
+
+void TformMain::AlwaysTextFont1Click()
+{
+    ChooseFontSelection(ui->AlwaysTextFont1);
+}
+
+void TformMain::ExtensionDefaultNfo1Click()
+{
+    ChooseFontSelection(ui->ExtensionDefaultNfo1);
+}
+
+void TformMain::ExtensionDefaultTxt1Click()
+{
+    ChooseFontSelection(ui->ExtensionDefaultTxt1);
 }
 
 void TformMain::StartFonts()

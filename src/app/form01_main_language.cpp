@@ -12,7 +12,6 @@ void TformMain::SetupLanguage()
         ui->Localizationfile1->setVisible(true);
         ui->Localizationfile1->setEnabled(true);
     }
-    connect(ui->Localizationfile1, &QAction::triggered, this, &TformMain::Localizationfile1Click);
 }
 
 void TformMain::Localizationfile1Click()

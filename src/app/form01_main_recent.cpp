@@ -36,8 +36,6 @@ void TformMain::SetupRecentFiles()
         m_recentItems[i] = item;
     }
     connect(ui->File1, &QMenu::aboutToShow, this, &TformMain::File1Click);
-    connect(ui->NextFile1, &QAction::triggered, this, [this] { OpenNeighbourFile(false); });
-    connect(ui->PreviousFile1, &QAction::triggered, this, [this] { OpenNeighbourFile(true); });
     RebuildRecentMenu();
 }
 
@@ -76,6 +74,16 @@ void TformMain::ClearRecentFiles()
 {
     ::ClearRecentFiles(m_settings);
     RebuildRecentMenu();
+}
+
+void TformMain::NextFile1Click()
+{
+    OpenNeighbourFile(false);
+}
+
+void TformMain::PreviousFile1Click()
+{
+    OpenNeighbourFile(true);
 }
 
 void TformMain::RecentItemClick(int index)

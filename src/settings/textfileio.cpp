@@ -1,5 +1,6 @@
 #include "textfileio.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -31,9 +32,15 @@ QByteArray encodeText(const QString &text, Encoding encoding, bool byteOrderMark
 
 ReadResult readWholeFile(const QString &path, QByteArray &bytes, QString &error)
 {
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    if (!info.exists())
         return ReadResult::Missing;
+    // Reading a pipe or a device could block start-up for ever.
+    if (!info.isFile()) {
+        error = QCoreApplication::translate("Settings", "This is not a regular file.");
+        return ReadResult::Failed;
+    }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
         return ReadResult::Failed;

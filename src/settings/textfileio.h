@@ -26,7 +26,8 @@ QByteArray encodeText(const QString &text, Encoding encoding, bool byteOrderMark
 
 enum class ReadResult { Read, Missing, Failed };
 
-// The whole file; Missing when there is nothing at path.
+// The whole file; Missing when there is nothing at path, Failed for anything
+// but a regular file.
 ReadResult readWholeFile(const QString &path, QByteArray &bytes, QString &error);
 
 // Whether the file exists and its owner may not write it (the read-only attribute).

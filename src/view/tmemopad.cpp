@@ -1,6 +1,7 @@
 #include "tmemopad.h"
 
 #include "clipboardtext.h"
+#include "edit/editcommand.h"
 #include "programtext.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -255,6 +256,20 @@ void TMemoPad::SetSel(int anchor, int caret)
 void TMemoPad::ReplaceSel(const QString &text)
 {
     InsertText(text);
+}
+
+void TMemoPad::ReplaceSelection(const QString &text, bool selectInserted)
+{
+    const int start = SelStart();
+    ReplaceSel(text);
+    const int end = start + int(text.size());
+    SetSel(selectInserted ? start : end, end);
+}
+
+void TMemoPad::ApplyEdit(const TextEdit &edit)
+{
+    SetSel(edit.start, edit.end);
+    ReplaceSelection(edit.text, edit.selectInserted);
 }
 
 int TMemoPad::LineFromCharIndex(int index) const

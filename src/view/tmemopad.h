@@ -9,6 +9,7 @@
 
 class QMenu;
 class QMimeData;
+struct TextEdit;
 
 // The document editor: a plain-text edit with the program's own word
 // selection, Ctrl+wheel zoom events and line-break normalising paste.
@@ -51,6 +52,11 @@ public:
     void SetSel(int anchor, int caret);
     // EM_REPLACESEL: one undo step, caret after the new text.
     void ReplaceSel(const QString &text);
+    // The one writer of editing commands: the selection becomes text as one
+    // undo step; then the new text is selected, or the caret stands after it.
+    void ReplaceSelection(const QString &text, bool selectInserted);
+    // Selects [edit.start, edit.end) and replaces it as above.
+    void ApplyEdit(const TextEdit &edit);
 
     // EM_LINEFROMCHAR: index -1 means the selection start.
     int LineFromCharIndex(int index) const;

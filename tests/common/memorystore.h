@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <map>
+#include <utility>
 #include <vector>
 
 // Settings kept in memory, with every write recorded in order.
@@ -19,8 +20,8 @@ public:
     void writeStoredValue(const QString &key, const QString &value) override
     {
         values[key] = value;
-        writes.push_back(key);
+        writes.emplace_back(key, value);
     }
     std::map<QString, QString> values;
-    std::vector<QString> writes;
+    std::vector<std::pair<QString, QString>> writes; // key, value
 };

@@ -1,34 +1,19 @@
-#include "app/form01_main.h"
-#include "memorystore.h"
-#include "testseams.h"
-#include "view/tmemopad.h"
+#include "mainwindowfixture.h"
 
-#include <QAction>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <map>
 
 namespace {
 
-class DocumentTest : public ::testing::Test
+class DocumentTest : public MainWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        store.values[QStringLiteral("currentVersion")] = QStringLiteral("1.8");
-    }
-    std::unique_ptr<TformMain> start(const QStringList &arguments = {})
-    {
-        return std::make_unique<TformMain>(
-            StartupOptions { QCoreApplication::applicationFilePath(), arguments, &store });
-    }
     QString write(const QString &name, const QByteArray &bytes)
     {
         QFile file(dir.filePath(name));
@@ -61,14 +46,6 @@ protected:
             return d->result();
         };
     }
-    static QAction *action(TformMain &window, const char *name)
-    {
-        return window.findChild<QAction *>(QString::fromLatin1(name));
-    }
-
-    FakeSeams fakes;
-    MemoryStore store;
-    QTemporaryDir dir;
 };
 
 TEST_F(DocumentTest, TitleFollowsNameAndModifiedFlag)
@@ -81,7 +58,8 @@ TEST_F(DocumentTest, TitleFollowsNameAndModifiedFlag)
     saveAs(dir.filePath(QStringLiteral("x.nfo")), 0);
     EXPECT_TRUE(window->SaveDocument());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("x.nfo - Orvane"));
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("x.nfo - Orvane"));
+    // Regression: the display name followed the title, so every dialog caption gained it.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Orvane"));
     EXPECT_TRUE(action(*window, "Reopen1")->isEnabled());
 }
 

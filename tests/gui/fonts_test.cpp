@@ -1,9 +1,5 @@
-#include "app/form01_main.h"
-#include "memorystore.h"
-#include "testseams.h"
-#include "view/tmemopad.h"
+#include "mainwindowfixture.h"
 
-#include <QAction>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QScrollBar>
@@ -14,32 +10,23 @@
 
 namespace {
 
-class FontsTest : public ::testing::Test
+class FontsTest : public MainWindowTest
 {
 protected:
     // The program "runs" from the build folder, where the font files are.
     std::unique_ptr<TformMain> start()
     {
-        store.values[QStringLiteral("currentVersion")] = QStringLiteral("1.8");
-        const QString exe = QStringLiteral(ORVANE_FONT_DIR "/orvane");
-        auto window = std::make_unique<TformMain>(StartupOptions { exe, {}, &store });
+        auto window = startAs(QStringLiteral(ORVANE_FONT_DIR "/orvane"));
         window->show();
         window->activateWindow(); // shortcuts only reach the active window
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         return window;
     }
-    void storeSetting(const char *key, const QString &value)
+    static QAction *action(const TformMain *window, const char *name)
     {
-        store.values[QLatin1String(key)] = value;
-    }
-    static QAction *action(TformMain *window, const char *name)
-    {
-        return window->findChild<QAction *>(QLatin1String(name));
+        return MainWindowTest::action(*window, name);
     }
     static QString family(TformMain *window) { return QFontInfo(window->memo()->font()).family(); }
-
-    FakeSeams fakes;
-    MemoryStore store;
 };
 
 TEST_F(FontsTest, NfoSelectionShowsTheUntitledDocumentInThePixelFace)

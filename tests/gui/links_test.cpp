@@ -1,7 +1,4 @@
-#include "app/form01_main.h"
-#include "memorystore.h"
-#include "testseams.h"
-#include "view/tmemopad.h"
+#include "mainwindowfixture.h"
 
 #include <QtTest/QTest>
 
@@ -13,14 +10,12 @@ constexpr int WebIndex = 8; // the "/" after "http:"
 constexpr int PlainIndex = 1; // the "e" of "see"
 constexpr int MailIndex = 23 + 6; // the "@"
 
-class LinksTest : public ::testing::Test
+class LinksTest : public MainWindowTest
 {
 protected:
     void SetUp() override
     {
-        store.values[QStringLiteral("currentVersion")] = QStringLiteral("1.8");
-        window = std::make_unique<TformMain>(
-            StartupOptions { QStringLiteral("/tmp/orvane"), {}, &store });
+        window = startAs(QStringLiteral("/tmp/orvane"));
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         memo()->setText(Text);
@@ -59,16 +54,8 @@ protected:
         QTest::mouseRelease(viewport(), Qt::LeftButton, {}, pos);
     }
 
-    std::vector<QString> opened() const
-    {
-        std::vector<QString> urls;
-        for (const QUrl &url : fakes.openedUrls)
-            urls.push_back(url.toString());
-        return urls;
-    }
+    std::vector<QString> opened() const { return fakes.openedUrls; }
 
-    FakeSeams fakes;
-    MemoryStore store;
     std::unique_ptr<TformMain> window;
 };
 

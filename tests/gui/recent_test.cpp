@@ -1,28 +1,16 @@
-#include "app/form01_main.h"
-#include "memorystore.h"
-#include "testseams.h"
-#include "view/tmemopad.h"
+#include "mainwindowfixture.h"
 
-#include <QAction>
-#include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-class RecentTest : public ::testing::Test
+class RecentTest : public MainWindowTest
 {
 protected:
-    void SetUp() override { store.values[u"currentVersion"_s] = u"1.8"_s; }
-    std::unique_ptr<TformMain> start()
-    {
-        return std::make_unique<TformMain>(
-            StartupOptions { QCoreApplication::applicationFilePath(), {}, &store });
-    }
     QString write(const QString &name, const QByteArray &text = "text")
     {
         QFile file(dir.filePath(name));
@@ -37,7 +25,7 @@ protected:
         EXPECT_TRUE(QFile::link(dir.filePath(u"nowhere/"_s + name), path));
         return path;
     }
-    static QAction *action(TformMain &window, const QString &name)
+    static QAction *action(const TformMain &window, const QString &name)
     {
         return window.findChild<QAction *>(name);
     }
@@ -56,10 +44,6 @@ protected:
     {
         return store.values[u"recentFile%1"_s.arg(slot, 2, 10, QLatin1Char('0'))];
     }
-
-    FakeSeams fakes;
-    MemoryStore store;
-    QTemporaryDir dir;
 };
 
 TEST_F(RecentTest, OpenedFilesGoOnTopUpToTheCount)

@@ -1,11 +1,6 @@
-#include "app/form01_main.h"
-#include "memorystore.h"
-#include "testseams.h"
-#include "view/tmemopad.h"
+#include "mainwindowfixture.h"
 
-#include <QAction>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScreen>
@@ -17,15 +12,9 @@
 
 namespace {
 
-class StartupTest : public ::testing::Test
+class StartupTest : public MainWindowTest
 {
 protected:
-    std::unique_ptr<TformMain> start(const QStringList &arguments = {})
-    {
-        store.values[QStringLiteral("currentVersion")] = QStringLiteral("1.8");
-        return std::make_unique<TformMain>(
-            StartupOptions { QCoreApplication::applicationFilePath(), arguments, &store });
-    }
     void storePosition(int top, int left, int width = 400, int height = 300)
     {
         store.values[QStringLiteral("windowPosY")] = QString::number(top);
@@ -34,9 +23,6 @@ protected:
         store.values[QStringLiteral("windowHeight")] = QString::number(height);
     }
     static QRect desktop() { return QGuiApplication::primaryScreen()->virtualGeometry(); }
-
-    FakeSeams fakes;
-    MemoryStore store;
 };
 
 TEST_F(StartupTest, ThreeArgumentsPlaceTheWindowAtTopAndLeft)
@@ -74,8 +60,8 @@ TEST_F(StartupTest, ProgramFolderEndsWithItsSeparator)
 
 TEST_F(StartupTest, FirstStartRecordsTheRunningVersionOnce)
 {
-    auto window = std::make_unique<TformMain>(
-        StartupOptions { QCoreApplication::applicationFilePath(), {}, &store });
+    store.values.erase(QStringLiteral("currentVersion"));
+    auto window = start();
     EXPECT_EQ(store.values[QStringLiteral("currentVersion")], QStringLiteral("1.8"));
     const auto writes = store.writes.size();
     window.reset();

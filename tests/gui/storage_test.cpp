@@ -1,21 +1,16 @@
-#include "app/form01_main.h"
+#include "mainwindowfixture.h"
 #include "settings/inifile.h"
 #include "settings/settingsstorage.h"
-#include "testseams.h"
-#include "view/tmemopad.h"
 
-#include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 // Windows started one after the other on the same real storage, as two runs of the program.
-class StorageStartTest : public ::testing::Test
+class StorageStartTest : public MainWindowTest
 {
 protected:
     StorageStartTest() { QDir().mkpath(dir.filePath(u"prog"_s)); }
@@ -28,16 +23,15 @@ protected:
     {
         storage = std::make_unique<SettingsStorage>(
             StoragePaths { dir.filePath(u"prog"_s), dir.filePath(u"config"_s) }, registry);
-        return std::make_unique<TformMain>(
-            StartupOptions { QCoreApplication::applicationFilePath(), {}, nullptr, storage.get() });
+        return startOn(*storage);
     }
     // Word wrap, font selection and placement chosen in one run must be back in the next.
     void expectSurvivesARestart()
     {
         auto first = start();
         first->show();
-        first->findChild<QAction *>(u"wordwrap1"_s)->trigger();
-        first->findChild<QAction *>(u"AlwaysNfoFont1"_s)->trigger();
+        action(*first, "wordwrap1")->trigger();
+        action(*first, "AlwaysNfoFont1")->trigger();
         first->resize(510, 360);
         first->move(150, 120);
         const QPoint pos = first->pos();
@@ -45,13 +39,11 @@ protected:
         first.reset();
         auto second = start();
         EXPECT_TRUE(second->memo()->WordWrap());
-        EXPECT_TRUE(second->findChild<QAction *>(u"AlwaysNfoFont1"_s)->isChecked());
+        EXPECT_TRUE(action(*second, "AlwaysNfoFont1")->isChecked());
         EXPECT_EQ(second->size(), QSize(510, 360));
         EXPECT_EQ(second->pos(), pos);
     }
 
-    FakeSeams fakes;
-    QTemporaryDir dir;
     RegistryStore registry { dir.filePath(u"data/registry.reg"_s) };
     std::unique_ptr<SettingsStorage> storage;
 };

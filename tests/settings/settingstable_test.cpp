@@ -1,4 +1,4 @@
-#include "settings/settingsstore.h"
+#include "memorystore.h"
 #include "settings/settingstable.h"
 
 #include <gtest/gtest.h>
@@ -6,25 +6,6 @@
 #include <vector>
 
 namespace {
-
-// Remembers every write so tests can tell a real change from none.
-class RecordingStore : public SettingsStore
-{
-public:
-    std::map<QString, QString> stored;
-    std::vector<std::pair<QString, QString>> writes;
-
-    QString readStoredValue(const QString &key, const QString &def) override
-    {
-        const auto it = stored.find(key);
-        return it == stored.end() ? def : it->second;
-    }
-    void writeStoredValue(const QString &key, const QString &value) override
-    {
-        writes.emplace_back(key, value);
-        stored[key] = value;
-    }
-};
 
 struct Expected
 {
@@ -145,7 +126,7 @@ TEST(SettingsTable, WordDelimitersDefaultCharacterByCharacter)
 
 TEST(SettingsTable, ForceUsCodePageDefaultFollowsCjkLanguage)
 {
-    RecordingStore store;
+    MemoryStore store;
     SettingsTable table(&store, true);
     table.createDefaultSettings();
     EXPECT_EQ(table[SettingKey::forceUSCodePageForNfo].value(), QStringLiteral("1"));
@@ -156,7 +137,7 @@ TEST(SettingsTable, ForceUsCodePageDefaultFollowsCjkLanguage)
 
 TEST(SettingsValue, SetValueWritesOnlyOnARealChange)
 {
-    RecordingStore store;
+    MemoryStore store;
     SettingsValue v(QStringLiteral("wordWrap"), QStringLiteral("0"), &store);
     v.setValue(QStringLiteral("0"));
     EXPECT_TRUE(store.writes.empty());
@@ -174,7 +155,7 @@ TEST(SettingsValue, SetValueWritesOnlyOnARealChange)
 
 TEST(SettingsValue, AssignValueWritesNothingStoreValueAlwaysWrites)
 {
-    RecordingStore store;
+    MemoryStore store;
     SettingsValue v(QStringLiteral("recentFile01"), QString(), &store);
     v.assignValue(QStringLiteral("/tmp/a.nfo"));
     EXPECT_EQ(v.value(), QStringLiteral("/tmp/a.nfo"));
@@ -186,8 +167,8 @@ TEST(SettingsValue, AssignValueWritesNothingStoreValueAlwaysWrites)
 
 TEST(SettingsValue, LoadValueTakesStoredTextOrDefault)
 {
-    RecordingStore store;
-    store.stored[QStringLiteral("tabSize")] = QStringLiteral("4");
+    MemoryStore store;
+    store.values[QStringLiteral("tabSize")] = QStringLiteral("4");
     SettingsValue tab(QStringLiteral("tabSize"), QStringLiteral("8"), &store);
     SettingsValue wrap(QStringLiteral("wordWrap"), QStringLiteral("0"), &store);
     wrap.assignValue(QStringLiteral("1"));
@@ -210,7 +191,7 @@ TEST(SettingsValue, OnlyOneIsOn)
 
 TEST(SettingsValue, TypedSettersWriteTheStoredForms)
 {
-    RecordingStore store;
+    MemoryStore store;
     SettingsValue v(QStringLiteral("wordWrap"), QStringLiteral("0"), &store);
     v.setOn(true);
     v.toggle();
@@ -251,8 +232,8 @@ TEST(SettingsValue, IntValueAcceptsOnlyWholeDecimalIntegers)
 
 TEST(SettingsTable, LoadAllDoesNotWriteSaveAllWritesEveryEntryInOrder)
 {
-    RecordingStore store;
-    store.stored[QStringLiteral("wordWrap")] = QStringLiteral("1");
+    MemoryStore store;
+    store.values[QStringLiteral("wordWrap")] = QStringLiteral("1");
     SettingsTable table(&store);
     table.createDefaultSettings();
     table.loadAllSettings();
@@ -266,7 +247,7 @@ TEST(SettingsTable, LoadAllDoesNotWriteSaveAllWritesEveryEntryInOrder)
 
 TEST(SettingsTable, ResetStoresDefaultsIncludingVersionZero)
 {
-    RecordingStore store;
+    MemoryStore store;
     SettingsTable table(&store);
     table.createDefaultSettings();
     table[SettingKey::currentVersion].setValue(QStringLiteral("1.8"));
@@ -274,8 +255,8 @@ TEST(SettingsTable, ResetStoresDefaultsIncludingVersionZero)
     store.writes.clear();
     table.resetAllSettings();
     EXPECT_EQ(store.writes.size(), 92u);
-    EXPECT_EQ(store.stored[QStringLiteral("currentVersion")], QStringLiteral("0"));
-    EXPECT_EQ(store.stored[QStringLiteral("saveToIni")], QStringLiteral("0"));
+    EXPECT_EQ(store.values[QStringLiteral("currentVersion")], QStringLiteral("0"));
+    EXPECT_EQ(store.values[QStringLiteral("saveToIni")], QStringLiteral("0"));
 }
 
 TEST(NullSettingsStore, AnswersDefaultsAndKeepsNothing)

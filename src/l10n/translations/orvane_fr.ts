@@ -279,6 +279,13 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
     <name>Text</name>
     <message>
         <source>The file is too large (%1 MB; at most %2 MB can be opened).</source>
