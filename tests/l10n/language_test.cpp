@@ -3,6 +3,8 @@
 #include "memorystore.h"
 #include "settings/registrystore.h"
 #include "settings/settingstable.h"
+#include "text/encodinglabels.h"
+#include "text/encodings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -149,6 +151,14 @@ INSTANTIATE_TEST_SUITE_P(Locales, LocaleCodeTest,
         LocaleCase { "traditional_chinese", "zh-Hant-TW", "" },
         LocaleCase { "unknown", "xx-YY", "" }),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST(EncodingLabelsTest, AreTheEncodingNamesInEnglish)
+{
+    EXPECT_EQ(EncodingLabels(), EncodingNames());
+    for (Encoding e : { Encoding::None, Encoding::Ansi, Encoding::Utf8, Encoding::Utf16LE,
+             Encoding::Utf16BE, Encoding::WesternLatin })
+        EXPECT_EQ(EncodingLabel(e), EncodingName(e));
+}
 
 TEST(LanguageEntriesTest, CodesAreUniqueAndMapBackToThemselves)
 {

@@ -7,6 +7,8 @@
 #include "settings/form10_inifile.h"
 #include "settings/settingsstorage.h"
 #include "testseams.h"
+#include "text/encodinglabels.h"
+#include "text/form09_unicodewarning.h"
 #include "tsfile.h"
 
 #include <QAbstractButton>
@@ -16,7 +18,9 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -114,6 +118,11 @@ struct Language
     const char *code;
 };
 
+void PrintTo(const Language &language, std::ostream *os)
+{
+    *os << language.code;
+}
+
 class TranslatedWindowsTest : public ::testing::TestWithParam<Language>
 {
 protected:
@@ -156,6 +165,8 @@ protected:
             texts.push_back(message(Msg(id)));
         for (const LanguageEntry &entry : LanguageEntries())
             texts.push_back(QCoreApplication::translate("Language", entry.name));
+        for (const QString &label : EncodingLabels())
+            texts.push_back(label);
         return texts;
     }
     // The English texts that the translation shows unchanged without meaning to.
@@ -222,6 +233,42 @@ TEST_P(TranslatedWindowsTest, LocalizationInformationIsOfferedOnlyUnderATranslat
         fakes.messages[0].text.contains(u"Orvane."_s + QString::fromLatin1(GetParam().code)));
     EXPECT_TRUE(fakes.messages[0].text.contains(message(Msg::translator)));
     EXPECT_FALSE(fakes.messages[0].text.contains(u"Localized by"_s));
+}
+
+// Every button and every one-line label shows its whole text.
+void expectNothingCutOff(QDialog *dialog)
+{
+    dialog->show();
+    dialog->layout()->activate();
+    for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
+        if (button->isVisible()) {
+            EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+        }
+    }
+    for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+        if (label->isVisible() && !label->wordWrap()) {
+            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+        }
+    }
+    dialog->hide();
+}
+
+TEST_P(TranslatedWindowsTest, DialogsShowTheirWholeTexts)
+{
+    translate();
+    TformMain window({ QCoreApplication::applicationFilePath(), {}, &store });
+    fakes.dialog = [](QDialog *dialog) {
+        expectNothingCutOff(dialog);
+        return 0;
+    };
+    auto *warning = window.findChild<TformUnicodeWarning *>();
+    ASSERT_TRUE(warning);
+    warning->ShowUnicodeWarning(Encoding::WesternLatin, &window, false);
+    QTemporaryDir dir;
+    RegistryStore registry(dir.filePath(u"registry.reg"_s));
+    SettingsStorage storage({ dir.filePath(u"program"_s), dir.filePath(u"appdata"_s) }, registry);
+    TformIniFileLocation ini(storage);
+    expectNothingCutOff(&ini);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindowsTest,

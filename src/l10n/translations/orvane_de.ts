@@ -307,6 +307,26 @@
         <source>The file is read-only or not a regular file.</source>
         <translation>Die Datei ist schreibgeschützt oder keine gewöhnliche Datei.</translation>
     </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>ANSI</source>
+        <translation>ANSI</translation>
+    </message>
+    <message>
+        <source>UTF-8 (Default Unicode)</source>
+        <translation>UTF-8 (Standard-Unicode)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (Little Endian)</source>
+        <translation>UTF-16 (Little Endian)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (Big Endian)</source>
+        <translation>UTF-16 (Big Endian)</translation>
+    </message>
 </context>
 <context>
     <name>TformIniFileLocation</name>
