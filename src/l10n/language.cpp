@@ -87,9 +87,9 @@ bool CjkLanguageActive()
 
 QString LocalizationInfoText()
 {
-    return message(Msg::localInfo) + QStringLiteral("\\n\\n") + message(Msg::locFileLabel)
-        + QLatin1Char(' ') + message(Msg::languageFile) + QStringLiteral("\\n")
-        + message(Msg::translator) + QStringLiteral("\\n\\n") + message(Msg::changeLocalization);
+    return message(Msg::localInfo) + QStringLiteral("\n\n") + message(Msg::locFileLabel)
+        + QLatin1Char(' ') + message(Msg::languageFile) + QStringLiteral("\n")
+        + message(Msg::translator) + QStringLiteral("\n\n") + message(Msg::changeLocalization);
 }
 
 QString LanguageFilePath(const QString &exePath, const QString &code)
@@ -213,8 +213,8 @@ std::vector<LanguageNotice> ApplyLanguagePage(SettingsTable &settings, RegistryS
                 notices.push_back({ NoticeKind::Info, message(Msg::changeLang) });
         } else {
             notices.push_back({ NoticeKind::Error,
-                message(Msg::langFileMissing) + QStringLiteral("\\n") + file
-                    + QStringLiteral("\\n\\n") + message(Msg::langErrTips) });
+                message(Msg::langFileMissing) + QStringLiteral("\n") + file + QStringLiteral("\n\n")
+                    + message(Msg::langErrTips) });
         }
         // Kept even without the file: the next start then falls back to English.
         select.setValue(code);
@@ -224,7 +224,7 @@ std::vector<LanguageNotice> ApplyLanguagePage(SettingsTable &settings, RegistryS
     if (!registerLanguageChoice(registry, exePath, select.value(), noRegistryWrite)
         && (!noRegistryWrite || changed)) {
         notices.push_back({ NoticeKind::Error,
-            message(Msg::errorSettingLanguage) + QStringLiteral("\\n\\n")
+            message(Msg::errorSettingLanguage) + QStringLiteral("\n\n")
                 + registryFailureMessage(noRegistryWrite) });
     }
     return notices;

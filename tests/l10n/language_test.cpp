@@ -94,8 +94,8 @@ TEST(ActiveLanguageTest, LocalizationInformationNamesFileAndTranslator)
 {
     InstalledTranslator german(u"Orvane.DEU"_s);
     EXPECT_EQ(LocalizationInfoText(),
-        message(Msg::localInfo) + u"\\n\\n"_s + message(Msg::locFileLabel) + u" Orvane.DEU\\n"_s
-            + message(Msg::translator) + u"\\n\\n"_s + message(Msg::changeLocalization));
+        message(Msg::localInfo) + u"\n\n"_s + message(Msg::locFileLabel) + u" Orvane.DEU\n"_s
+            + message(Msg::translator) + u"\n\n"_s + message(Msg::changeLocalization));
 }
 
 struct FileNameCase
@@ -313,7 +313,7 @@ TEST_F(LanguageChoiceTest, AMissingLanguageFileIsReportedButItsCodeStillStored)
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].kind, NoticeKind::Error);
     EXPECT_EQ(notices[0].text,
-        message(Msg::langFileMissing) + u"\\n"_s + LanguageFilePath(exe, u"SVE"_s) + u"\\n\\n"_s
+        message(Msg::langFileMissing) + u"\n"_s + LanguageFilePath(exe, u"SVE"_s) + u"\n\n"_s
             + message(Msg::langErrTips));
     EXPECT_EQ(settings[SettingKey::languageSelect].value(), u"SVE"_s);
     EXPECT_EQ(choice(exe), u"SVE"_s);
@@ -351,7 +351,7 @@ TEST_F(LanguageChoiceTest, RegistrationFailureIsReportedUnlessWritingIsOffAndNot
     ASSERT_EQ(notices.size(), 2u);
     EXPECT_EQ(notices[1].kind, NoticeKind::Error);
     EXPECT_EQ(notices[1].text,
-        message(Msg::errorSettingLanguage) + u"\\n\\n"_s + registryFailureMessage(true));
+        message(Msg::errorSettingLanguage) + u"\n\n"_s + registryFailureMessage(true));
 }
 
 } // namespace

@@ -233,6 +233,9 @@ TEST_P(TranslatedWindowsTest, LocalizationInformationIsOfferedOnlyUnderATranslat
         fakes.messages[0].text.contains(u"Orvane."_s + QString::fromLatin1(GetParam().code)));
     EXPECT_TRUE(fakes.messages[0].text.contains(message(Msg::translator)));
     EXPECT_FALSE(fakes.messages[0].text.contains(u"Localized by"_s));
+    // Line breaks, not the two characters that stand for one in a translation.
+    EXPECT_FALSE(fakes.messages[0].text.contains(u"\\n"_s));
+    EXPECT_TRUE(fakes.messages[0].text.contains(u"\n\n"_s));
 }
 
 // Every button and every one-line label shows its whole text.
