@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Sel: </source>
-        <translation>Ausw: </translation>
+        <translation>Ausw.: </translation>
     </message>
     <message>
         <source>There was an error writing the registry key. This could be because your user account doesn&apos;t have the required administrator rights to write to the Windows registry.</source>

@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Ln: </source>
-        <translation>Li : </translation>
+        <translation>Ln : </translation>
     </message>
     <message>
         <source>You have selected to not allow changes to the text. This can be turned off under the Settings menu.</source>
