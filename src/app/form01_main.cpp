@@ -130,6 +130,7 @@ void TformMain::CheckVersion()
         return;
     m_settings[SettingKey::currentVersion].setValue(m_versionText);
     RunStorageSetup();
+    RegisterLanguage();
 }
 
 void TformMain::ApplyReadOnly()

@@ -219,6 +219,8 @@ private:
 
     // Language (form01_main_language.cpp).
     void SetupLanguage();
+    // The version setup's last step: the stored language choice for this program.
+    void RegisterLanguage();
     void Localizationfile1Click();
 };
 
