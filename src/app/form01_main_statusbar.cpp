@@ -50,8 +50,8 @@ void TformMain::SetupStatusBar()
     connect(m_statusPanels, &TStatusPanels::MouseMoved, this, &TformMain::StatusBar1MouseMove);
     connect(m_statusPanels, &TStatusPanels::DoubleClicked, this, &TformMain::StatusBar1DblClick);
     // Every caret move, by key, mouse or command, refreshes the caret panels.
-    connect(ui->Memo1, &QPlainTextEdit::cursorPositionChanged, this,
-        [this] { UpdateStatusBar(true); });
+    connect(
+        ui->Memo1, &QPlainTextEdit::cursorPositionChanged, this, [this] { UpdateStatusBar(true); });
 }
 
 void TformMain::UpdateStatusBar(bool caretOnly)
