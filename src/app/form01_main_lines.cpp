@@ -6,6 +6,7 @@
 #include "form01_main.h"
 #include "l10n/messages.h"
 #include "platform/messagebox.h"
+#include "search/form05_myfind.h"
 #include "ui_form01_main.h"
 #include "view/fontchoice.h"
 #include "view/memoeditsource.h"
@@ -152,6 +153,7 @@ void TformMain::AddRemovePrefix(const QString &prefix, bool add)
 
 void TformMain::AskPrefix(const QString &prefix, bool add)
 {
+    m_findDialog->hide();
     SettingsValue &remember = m_settings[SettingKey::rememberPrefixString];
     const std::optional<PrefixAnswer> answer
         = m_addRemovePrefix->AskPrefix(prefix, add, remember.isOn());

@@ -49,11 +49,9 @@ void TformMain::SetupStatusBar()
         (ui.get()->*row.item)->setChecked(m_settings[row.key].isOn());
     connect(m_statusPanels, &TStatusPanels::MouseMoved, this, &TformMain::StatusBar1MouseMove);
     connect(m_statusPanels, &TStatusPanels::DoubleClicked, this, &TformMain::StatusBar1DblClick);
-    const auto caretOnly = [this] { UpdateStatusBar(true); };
-    connect(ui->Memo1, &TMemoPad::KeyDown, this, caretOnly);
-    connect(ui->Memo1, &TMemoPad::KeyUp, this, caretOnly);
-    connect(ui->Memo1, &TMemoPad::MouseDown, this, caretOnly);
-    connect(ui->Memo1, &TMemoPad::MouseUp, this, caretOnly);
+    // Every caret move, by key, mouse or command, refreshes the caret panels.
+    connect(
+        ui->Memo1, &QPlainTextEdit::cursorPositionChanged, this, [this] { UpdateStatusBar(true); });
 }
 
 void TformMain::UpdateStatusBar(bool caretOnly)
