@@ -34,6 +34,7 @@ bool TformMain::FormShortCut(const QKeyEvent &event)
     context.directScrolling = IsDirectScrollingActive(event.modifiers());
     context.leftRightScrolls = m_settings[SettingKey::directScrollingLeftRightEnabled].isOn();
     context.useWordDetection = m_settings[SettingKey::useWordDetection].isOn();
+    context.quickPrefixEnabled = m_prefixMemory.QuickCommandsEnabled();
     return RunKeyAction(KeyTableAction(event.key(), event.modifiers(), context), event);
 }
 
@@ -54,8 +55,15 @@ bool TformMain::RunKeyAction(KeyAction action, const QKeyEvent &event)
         return true;
     case KeyAction::Swallow:
         return true;
+    case KeyAction::Indent:
+        return IndentLines(true, false);
+    case KeyAction::Unindent:
+        return IndentLines(false, false);
+    case KeyAction::AskPrefixAdd:
+    case KeyAction::AskPrefixRemove:
+        AskPrefix(m_prefixMemory.LastPrefix(), action == KeyAction::AskPrefixAdd);
+        return true;
     default:
-        // Tab, Shift+Tab, Alt+A and Alt+R go on until their commands take them.
         return false;
     }
 }
