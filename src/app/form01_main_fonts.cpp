@@ -104,6 +104,7 @@ void TformMain::SetFontSelection(const QString &value)
     ResetScrolledPosition view(ui->Memo1, true);
     m_settings[SettingKey::fontSelection].setValue(value);
     ApplyFont(m_fileName);
+    PrepareSaveDialog(); // the proposed file type follows the selection
     UpdateFontSelectionMenu();
     view.Restore();
 }
