@@ -22,10 +22,10 @@ bool tabStopsSet = false;
 void TformMain::GroupFontMenu()
 {
     const std::pair<QAction *, QString> items[] = {
-        { ui->AlwaysNfoFont1, QStringLiteral("alwaysAscii") },
-        { ui->AlwaysTextFont1, QStringLiteral("alwaysAnsi") },
-        { ui->ExtensionDefaultNfo1, QStringLiteral("extensionSelectDefaultAscii") },
-        { ui->ExtensionDefaultTxt1, QStringLiteral("extensionSelectDefaultAnsi") },
+        { ui->AlwaysNfoFont1, FontSelectionText(FontSelection::AlwaysNfo) },
+        { ui->AlwaysTextFont1, FontSelectionText(FontSelection::AlwaysText) },
+        { ui->ExtensionDefaultNfo1, FontSelectionText(FontSelection::ExtensionDefaultNfo) },
+        { ui->ExtensionDefaultTxt1, FontSelectionText(FontSelection::ExtensionDefaultText) },
     };
     auto *group = new QActionGroup(this);
     // Optional, so that a broken setting can show no item checked.
