@@ -64,8 +64,9 @@ void ReportException(std::exception_ptr error)
 OrvaneApplication::OrvaneApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    // No display name: the platform would append it to every caption
+    // ("Find — Orvane"); captions carry the name where they need it.
     setApplicationName(QStringLiteral("Orvane"));
-    setApplicationDisplayName(QStringLiteral("Orvane"));
     setStyle(new HintTimingStyle);
     installEventFilter(new HintTimer(this));
 }

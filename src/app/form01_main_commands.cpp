@@ -37,6 +37,53 @@ void TformMain::ConnectCommands()
         { &Ui::TformMain::ExtensionDefaultNfo1, &TformMain::ExtensionDefaultNfo1Click },
         { &Ui::TformMain::ExtensionDefaultTxt1, &TformMain::ExtensionDefaultTxt1Click },
         { &Ui::TformMain::wordwrap1, &TformMain::Wordwrap1Click },
+        // Line commands and line prefixes.
+        { &Ui::TformMain::Deleteline1, &TformMain::Deleteline1Click },
+        { &Ui::TformMain::T1, &TformMain::T1Click },
+        { &Ui::TformMain::Untabifyselectedlines1, &TformMain::Untabifyselectedlines1Click },
+        { &Ui::TformMain::SortselectedlinesAZ1, &TformMain::SortselectedlinesAZ1Click },
+        { &Ui::TformMain::SortselectedlinesZA1, &TformMain::SortselectedlinesZA1Click },
+        { &Ui::TformMain::insertDate1, &TformMain::insertDate1Click },
+        { &Ui::TformMain::Appendcustomstringtoselectedlines1,
+            &TformMain::Appendcustomstringtoselectedlines1Click },
+        { &Ui::TformMain::Appendlaststringtoselectedlines1,
+            &TformMain::Appendlaststringtoselectedlines1Click },
+        { &Ui::TformMain::Removelaststringtoselectedlines1,
+            &TformMain::Removelaststringtoselectedlines1Click },
+        // Case conversion
+        { &Ui::TformMain::Makeuppercase1, &TformMain::Makeuppercase1Click },
+        { &Ui::TformMain::Makelowercase1, &TformMain::Makelowercase1Click },
+        { &Ui::TformMain::SentenceCase1, &TformMain::SentenceCase1Click },
+        { &Ui::TformMain::MakeWordCase1, &TformMain::MakeWordCase1Click },
+        { &Ui::TformMain::iNVERTcAse1, &TformMain::InvertCase1Click },
+        // Search and go to line
+        { &Ui::TformMain::Findtext1, &TformMain::Findtext1Click },
+        { &Ui::TformMain::Findnext1, &TformMain::Findnext1Click },
+        { &Ui::TformMain::Findprevious1, &TformMain::Findprevious1Click },
+        { &Ui::TformMain::Replace1, &TformMain::Replace1Click },
+        { &Ui::TformMain::Goto1, &TformMain::Goto1Click },
+        // Status bar
+        { &Ui::TformMain::StatusbarMenu, &TformMain::StatusbarMenuClick },
+        { &Ui::TformMain::CaretpositionMenu, &TformMain::CaretpositionMenuClick },
+        { &Ui::TformMain::SelectionlengthMenu, &TformMain::SelectionlengthMenuClick },
+        { &Ui::TformMain::ReadonlyindicatorMenu, &TformMain::ReadonlyindicatorMenuClick },
+        { &Ui::TformMain::OverwriteindicatorMenu, &TformMain::OverwriteindicatorMenuClick },
+        { &Ui::TformMain::UnicodeindicatorMenu, &TformMain::UnicodeindicatorMenuClick },
+        { &Ui::TformMain::FilesizeMenu, &TformMain::FilesizeMenuClick },
+        { &Ui::TformMain::FilepathMenu, &TformMain::FilepathMenuClick },
+        { &Ui::TformMain::ZoomLevelMenu, &TformMain::ZoomLevelMenuClick },
+        // Zoom and automatic width
+        { &Ui::TformMain::ZoomIn1, &TformMain::ZoomIn1Click },
+        { &Ui::TformMain::ZoomOut1, &TformMain::ZoomOut1Click },
+        { &Ui::TformMain::ResetZoom1, &TformMain::ResetZoom1Click },
+        { &Ui::TformMain::autoWidth1, &TformMain::autoWidth1Click },
+        // Window options
+        { &Ui::TformMain::Topmost1, &TformMain::Topmost1Click },
+        { &Ui::TformMain::alphablend1, &TformMain::alphablend1Click },
+        { &Ui::TformMain::MenuBar1, &TformMain::MenuBarMenuClick },
+        { &Ui::TformMain::NextFile1, &TformMain::NextFile1Click },
+        { &Ui::TformMain::PreviousFile1, &TformMain::PreviousFile1Click },
+        { &Ui::TformMain::Localizationfile1, &TformMain::Localizationfile1Click },
     };
     for (const CommandRow &row : table)
         connect(ui.get()->*row.action, &QAction::triggered, this, row.handler);

@@ -1,11 +1,5 @@
 #include "logstamp.h"
 
-QString TimeDateText(const QLocale &locale, const QDateTime &when)
-{
-    return locale.toString(when.time(), QLocale::ShortFormat) + QLatin1Char(' ')
-        + locale.toString(when.date(), QLocale::ShortFormat);
-}
-
 std::optional<TextEdit> LogStamp(const EditSource &text, const QString &timeDate)
 {
     const int length = text.TextLength();

@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include "platform/texthelpers.h"
+
 #include <QCoreApplication>
 
 #include <iterator>
@@ -90,5 +92,6 @@ static_assert(std::size(texts) == std::size_t(Msg::notAdminHelpText) + 1);
 
 QString message(Msg id)
 {
-    return QCoreApplication::translate("Messages", texts[int(id)]);
+    // Only the message's own text: a path put next to it keeps its backslashes.
+    return ExpandLineBreakEscapes(QCoreApplication::translate("Messages", texts[int(id)]));
 }

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The program's run-time messages. Each is translated with the program;
-// "\n" and "\r" inside them stay as two characters until a message box shows them.
+// The program's run-time messages. Each is translated with the program; the
+// two-character sequences "\n" and "\r" in a text come back as line breaks.
 enum class Msg {
     languageFile,
     localInfo,

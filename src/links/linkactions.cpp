@@ -4,10 +4,32 @@
 #include "linktextview.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
 constexpr int ClickSlack = 10;
+
+// What a URL carries as it stands besides letters and digits: the unreserved
+// marks, the delimiters, and "%" so that escapes already there stay as written.
+bool urlCarries(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
+        || std::strchr("-._~:/?#[]@!$&'()*+,;=%", c);
+}
+
+QString percentEncoded(const QString &address)
+{
+    QString out;
+    for (const char c : address.toUtf8()) {
+        if (c != 0 && urlCarries(c))
+            out += QLatin1Char(c);
+        else
+            out += QLatin1Char('%')
+                + QString::number(uchar(c), 16).toUpper().rightJustified(2, u'0');
+    }
+    return out;
+}
 
 LinkKind openableOn(
     LinkFinder &finder, const LinkTextView &view, QPoint pos, bool allowWeb, bool allowEmail)
@@ -63,17 +85,18 @@ QString LinkHint(LinkKind kind, LinkFollow follow, const QString &link)
 {
     if (kind == LinkKind::None || follow == LinkFollow::None)
         return {};
-    QString hint = message(hintMessage(kind, follow)) + link;
-    hint.replace(QLatin1String("\\n"), QLatin1String("\n"));
-    return hint;
+    return message(hintMessage(kind, follow)) + link;
 }
 
-QUrl LinkUrl(LinkKind kind, const QString &link)
+QString LinkUrl(LinkKind kind, const QString &link)
 {
+    QString address = link;
     if (kind == LinkKind::Email)
-        return QUrl(QLatin1String("mailto:") + link, QUrl::TolerantMode);
-    // An address without a scheme ("www." form) is a web address.
-    return QUrl::fromUserInput(link);
+        address.prepend(QLatin1String("mailto:"));
+    else if (link.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        address.prepend(QLatin1String("http://"));
+    // No guessing: the address goes out as written, only made ASCII.
+    return percentEncoded(address);
 }
 
 bool IsClickInPlace(QPoint down, QPoint up)

@@ -4,7 +4,6 @@
 
 #include <QPoint>
 #include <QString>
-#include <QUrl>
 
 class LinkTextView;
 
@@ -27,9 +26,10 @@ struct LinkSettings
 // Empty when the link does not open at all.
 QString LinkHint(LinkKind kind, LinkFollow follow, const QString &link);
 
-// What the shell gets: the web address as written, "mailto:" before an
-// e-mail address.
-QUrl LinkUrl(LinkKind kind, const QString &link);
+// What the shell gets: the address as the finder found it, "http://" before a
+// "www." address and "mailto:" before an e-mail address, with only what a URL
+// cannot carry percent-encoded (spaces, quotes, non-ASCII and the like).
+QString LinkUrl(LinkKind kind, const QString &link);
 
 // A release this close to its press is a click, not a drag.
 bool IsClickInPlace(QPoint down, QPoint up);

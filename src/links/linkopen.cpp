@@ -3,8 +3,6 @@
 #include "linkactions.h"
 #include "platform/seams.h"
 
-#include <QUrl>
-
 void OpenLink(LinkKind kind, const QString &link)
 {
     if (kind == LinkKind::None || link.isEmpty())

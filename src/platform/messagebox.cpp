@@ -2,7 +2,6 @@
 
 #include "placement.h"
 #include "seams.h"
-#include "texthelpers.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -37,7 +36,7 @@ QWidget *DialogOwner()
 
 int ShowMessageBox(const QString &text, const QString &caption, int flags)
 {
-    return seams().messageBox(owner(), ExpandLineBreakEscapes(text), caption, flags);
+    return seams().messageBox(owner(), text, caption, flags);
 }
 
 int ShowErrorBox(const QString &text, int buttons)

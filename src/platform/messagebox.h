@@ -22,6 +22,8 @@ enum MessageBoxResult : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 void SetDialogOwner(QWidget *owner);
 QWidget *DialogOwner();
 
+// The text is shown as it stands: a message's "\n" escapes were expanded when
+// it was read (message()), never in a path or other value put into it.
 int ShowMessageBox(const QString &text, const QString &caption, int flags);
 int ShowErrorBox(const QString &text, int buttons = MB_OK);
 int ShowWarningBox(const QString &text, int buttons = MB_OK);

@@ -1,5 +1,7 @@
 #include "seams.h"
 
+#include "platformtr.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -61,10 +63,48 @@ int showPlatformMessageBox(QWidget *parent, const QString &text, const QString &
     }
 }
 
+// The extension a file type adds to a bare name: its first "*.ext" pattern,
+// or the dialog's default for a type such as "All files (*)".
+QString suffixForFilter(const QString &filter, const QString &fallback)
+{
+    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = filter.lastIndexOf(QLatin1Char(')'));
+    if (open < 0 || close < open)
+        return fallback;
+    const QString patterns = filter.mid(open + 1, close - open - 1);
+    for (const QString &pattern : patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString suffix = pattern.startsWith(QLatin1String("*.")) ? pattern.mid(2) : QString();
+        if (!suffix.isEmpty() && !suffix.contains(QLatin1Char('*')))
+            return suffix;
+    }
+    return fallback;
+}
+
+// Adds the extension of the file type chosen when the name is accepted, so a
+// type picked last still counts.
+class FileDialog : public QFileDialog
+{
+public:
+    FileDialog(QWidget *parent, QString fallbackSuffix)
+        : QFileDialog(parent)
+        , m_fallbackSuffix(std::move(fallbackSuffix))
+    { }
+
+protected:
+    void accept() override
+    {
+        setDefaultSuffix(suffixForFilter(selectedNameFilter(), m_fallbackSuffix));
+        QFileDialog::accept();
+    }
+
+private:
+    QString m_fallbackSuffix;
+};
+
 // A Qt file dialog with an encoding list below the file type list.
 bool runFileDialog(QWidget *parent, FileDialogState &state, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent);
+    FileDialog dialog(parent, state.defaultSuffix);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(
@@ -84,7 +124,7 @@ bool runFileDialog(QWidget *parent, FileDialogState &state, QFileDialog::AcceptM
     encodingBox->setCurrentIndex(state.encodingIndex);
     if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout())) {
         const int row = grid->rowCount();
-        grid->addWidget(new QLabel(QFileDialog::tr("Encoding:"), &dialog), row, 0);
+        grid->addWidget(new QLabel(Platform::Tr::tr("Encoding:"), &dialog), row, 0);
         grid->addWidget(encodingBox, row, 1);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -107,7 +147,14 @@ Seams realSeams()
         return runFileDialog(parent, state, QFileDialog::AcceptSave);
     };
     s.execDialog = [](QDialog *dialog) { return dialog->exec(); };
-    s.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    s.openUrl = [](const QString &address) {
+        const QUrl url(address, QUrl::StrictMode);
+        if (url.isValid())
+            return QDesktopServices::openUrl(url);
+        // QUrl refuses some addresses a browser still takes (a port out of
+        // range): they go to the desktop's opener as they are.
+        return QProcess::startDetached(QStringLiteral("xdg-open"), { address });
+    };
     s.startProcess = [](const QString &program, const QStringList &arguments) {
         return QProcess::startDetached(program, arguments);
     };

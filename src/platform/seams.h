@@ -7,7 +7,6 @@
 #include <optional>
 
 class QDialog;
-class QUrl;
 class QWidget;
 
 // Everything modal and everything that leaves the process goes through here,
@@ -34,7 +33,8 @@ struct Seams
     std::function<bool(QWidget *parent, FileDialogState &state)> saveFileDialog;
     // Runs a dialog modally and returns its result code.
     std::function<int(QDialog *dialog)> execDialog;
-    std::function<bool(const QUrl &url)> openUrl;
+    // The shell's open action for an address: the browser, the mail program.
+    std::function<bool(const QString &address)> openUrl;
     std::function<bool(const QString &program, const QStringList &arguments)> startProcess;
     // nullopt when the clipboard cannot be read at the moment.
     std::function<std::optional<QString>()> readClipboard;

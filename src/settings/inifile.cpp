@@ -3,6 +3,7 @@
 #include "text/textsave.h"
 
 #include <QLockFile>
+#include <QStringTokenizer>
 
 #include <cerrno>
 
@@ -11,31 +12,49 @@ namespace {
 struct ParsedLine
 {
     enum Kind { Other, Section, Pair } kind = Other;
-    QString name; // section name or key
-    QString value;
+    QStringView name; // section name or key
+    QStringView value;
 };
 
-ParsedLine parseLine(const QString &raw)
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// Only spaces and tabs go, as with the platform's profile functions: a
+// no-break space is part of the value.
+QStringView trimBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text.at(begin)))
+        ++begin;
+    while (end > begin && isBlank(text.at(end - 1)))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+ParsedLine parseLine(QStringView raw)
 {
     ParsedLine parsed;
-    const QString line = raw.trimmed();
+    const QStringView line = trimBlanks(raw);
     if (line.startsWith(QLatin1Char(';')))
         return parsed;
     if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')) && line.size() >= 2) {
         parsed.kind = ParsedLine::Section;
-        parsed.name = line.mid(1, line.size() - 2).trimmed();
+        parsed.name = trimBlanks(line.sliced(1, line.size() - 2));
         return parsed;
     }
     const qsizetype equals = line.indexOf(QLatin1Char('='));
     if (equals < 0)
         return parsed;
     parsed.kind = ParsedLine::Pair;
-    parsed.name = line.left(equals).trimmed();
-    parsed.value = line.mid(equals + 1).trimmed();
+    parsed.name = trimBlanks(line.left(equals));
+    parsed.value = trimBlanks(line.sliced(equals + 1));
     return parsed;
 }
 
-bool sameName(const QString &a, const QString &b)
+bool sameName(QStringView a, QStringView b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -136,7 +155,7 @@ std::optional<QString> IniDocument::value(const QString &section, const QString 
     const qsizetype line = findKey(section, key);
     if (line < 0)
         return std::nullopt;
-    return parseLine(m_lines.at(line)).value;
+    return parseLine(m_lines.at(line)).value.toString();
 }
 
 void IniDocument::setValue(const QString &section, const QString &key, const QString &value)
@@ -149,7 +168,7 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
     }
     const qsizetype header = findSection(section);
     if (header < 0) {
-        if (!m_lines.isEmpty() && !m_lines.last().trimmed().isEmpty())
+        if (!m_lines.isEmpty() && !trimBlanks(m_lines.last()).isEmpty())
             m_lines.append(QString());
         m_lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
         m_lines.append(line);
@@ -158,7 +177,7 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
     }
     // After the section's last non-blank line, before the blank line that ends it.
     qsizetype insertAt = sectionEnd(header);
-    while (insertAt > header + 1 && m_lines.at(insertAt - 1).trimmed().isEmpty())
+    while (insertAt > header + 1 && trimBlanks(m_lines.at(insertAt - 1)).isEmpty())
         --insertAt;
     m_lines.insert(insertAt, line);
 }
@@ -170,13 +189,47 @@ void IniDocument::removeKey(const QString &section, const QString &key)
         m_lines.removeAt(line);
 }
 
-std::optional<QString> readIniValue(const QString &path, const QString &section, const QString &key)
+IniSection::IniSection(const QByteArray &bytes, const QString &section)
+{
+    const QString text = decodeText(bytes).text;
+    bool inSection = false;
+    for (QStringView line : QStringTokenizer(text, QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const ParsedLine parsed = parseLine(line);
+        if (parsed.kind == ParsedLine::Section) {
+            // Only the first section of that name counts, as in IniDocument.
+            if (inSection)
+                return;
+            inSection = sameName(parsed.name, section);
+        } else if (inSection && parsed.kind == ParsedLine::Pair) {
+            const QString key = parsed.name.toString().toCaseFolded();
+            if (!m_values.contains(key))
+                m_values.insert(key, parsed.value.toString());
+        }
+    }
+}
+
+std::optional<QString> IniSection::value(const QString &key) const
+{
+    const auto it = m_values.constFind(key.toCaseFolded());
+    if (it == m_values.cend())
+        return std::nullopt;
+    return *it;
+}
+
+IniSection readIniSection(const QString &path, const QString &section)
 {
     QByteArray bytes;
     QString error;
     if (readWholeFile(path, bytes, error) != ReadResult::Read)
-        return std::nullopt;
-    return IniDocument::fromBytes(bytes).value(section, key);
+        return {};
+    return IniSection(bytes, section);
+}
+
+std::optional<QString> readIniValue(const QString &path, const QString &section, const QString &key)
+{
+    return readIniSection(path, section).value(key);
 }
 
 IniResult checkIniReadable(const QString &path)

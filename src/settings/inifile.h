@@ -2,6 +2,7 @@
 
 #include "textfileio.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,19 @@ private:
     bool m_byteOrderMark = true;
 };
 
+// The keys of one section, read in a single pass over the file's text, so
+// that many reads cost one parse. Answers as IniDocument::value would.
+class IniSection
+{
+public:
+    IniSection() = default;
+    IniSection(const QByteArray &bytes, const QString &section);
+    std::optional<QString> value(const QString &key) const;
+
+private:
+    QHash<QString, QString> m_values; // case-folded key; the first line of a key wins
+};
+
 // Outcome of one read or change of an INI file on disk.
 struct IniResult
 {
@@ -45,6 +59,8 @@ struct IniResult
 // The value of key in section; nullopt when the file or key is missing or unreadable.
 std::optional<QString> readIniValue(
     const QString &path, const QString &section, const QString &key);
+// The whole section; empty when the file is missing or unreadable.
+IniSection readIniSection(const QString &path, const QString &section);
 // Whether the file can be opened and parsed.
 IniResult checkIniReadable(const QString &path);
 // Each call reads the file afresh, changes one key and writes it all back under a

@@ -42,8 +42,16 @@ struct RegKey
 struct RegFile
 {
     std::vector<RegKey> keys;
+    QHash<QString, qsizetype> positions; // case-folded path -> index in keys
     bool damaged = false;
 };
+
+void reindexKeys(RegFile &file)
+{
+    file.positions.clear();
+    for (qsizetype i = 0; i < qsizetype(file.keys.size()); ++i)
+        file.positions.insert(file.keys[i].path.toCaseFolded(), i);
+}
 
 bool sameName(const QString &a, const QString &b)
 {
@@ -148,11 +156,8 @@ QString keyFromHeader(QStringView inner)
 template <typename File>
 auto findKey(File &file, const QString &path) -> decltype(&file.keys.front())
 {
-    for (auto &key : file.keys) {
-        if (sameName(key.path, path))
-            return &key;
-    }
-    return nullptr;
+    const auto it = file.positions.constFind(path.toCaseFolded());
+    return it == file.positions.cend() ? nullptr : &file.keys[*it];
 }
 
 template <typename Key>
@@ -192,6 +197,7 @@ RegKey &ensureKey(RegFile &file, const QString &path)
     const QString parent = path.left(path.lastIndexOf(QLatin1Char('\\')));
     if (parent.contains(QLatin1Char('\\')))
         ensureKey(file, parent);
+    file.positions.insert(path.toCaseFolded(), qsizetype(file.keys.size()));
     file.keys.push_back(RegKey { path, {}, {} });
     return file.keys.back();
 }
@@ -394,6 +400,8 @@ RegistryStore::~RegistryStore() = default;
 
 const RegistryStore::Cache &RegistryStore::readCurrent() const
 {
+    if (m_batchDepth > 0 && m_batchRead)
+        return *m_cache;
     QByteArray bytes;
     QString error;
     const ReadResult result = readWholeFile(m_filePath, bytes, error);
@@ -402,7 +410,19 @@ const RegistryStore::Cache &RegistryStore::readCurrent() const
         m_cache->result = result;
         m_cache->bytes = std::move(bytes);
     }
+    m_batchRead = m_batchDepth > 0;
     return *m_cache;
+}
+
+void RegistryStore::beginReadBatch()
+{
+    ++m_batchDepth;
+}
+
+void RegistryStore::endReadBatch()
+{
+    if (m_batchDepth > 0 && --m_batchDepth == 0)
+        m_batchRead = false;
 }
 
 QString RegistryStore::standardFilePath()
@@ -416,6 +436,7 @@ bool RegistryStore::writeRegistryString(
 {
     if (writeDenied())
         return false;
+    forgetBatchRead();
     return modifyFile(m_filePath, [&](RegFile &file, bool &changed) {
         RegKey &key = ensureKey(file, resolvedPath(file, keyPath, root));
         setValue(key, RegValue { valueName, data, true });
@@ -449,6 +470,7 @@ bool RegistryStore::deleteRegistryKey(const QString &keyPath, RegistryRoot root)
 {
     if (writeDenied() || normalizedSubPath(keyPath).isEmpty())
         return false;
+    forgetBatchRead();
     return modifyFile(m_filePath, [&](RegFile &file, bool &changed) {
         for (const QString &path : deletionPaths(keyPath, root)) {
             const auto removed = std::remove_if(file.keys.begin(), file.keys.end(),
@@ -456,6 +478,7 @@ bool RegistryStore::deleteRegistryKey(const QString &keyPath, RegistryRoot root)
             changed = changed || removed != file.keys.end();
             file.keys.erase(removed, file.keys.end());
         }
+        reindexKeys(file);
         return changed; // a key that is not there cannot be deleted
     });
 }
@@ -465,8 +488,17 @@ bool RegistryStore::deleteRegistryValue(
 {
     if (writeDenied())
         return false;
+    // A missing key needs no change, nor a folder for the file.
+    const Cache &current = readCurrent();
+    if (current.result == ReadResult::Failed)
+        return false;
+    const QStringList paths = deletionPaths(keyPath, root);
+    if (std::none_of(paths.cbegin(), paths.cend(),
+            [&](const QString &path) { return findKey(current.file, path); }))
+        return true;
+    forgetBatchRead();
     return modifyFile(m_filePath, [&](RegFile &file, bool &changed) {
-        for (const QString &path : deletionPaths(keyPath, root)) {
+        for (const QString &path : paths) {
             RegKey *key = findKey(file, path);
             if (!key)
                 continue;
@@ -487,6 +519,5 @@ QString registryFailureMessage(bool noRegistryWriteOn)
 {
     if (noRegistryWriteOn)
         return message(Msg::writeToRegDenied);
-    return message(Msg::errorWritingReg) + QStringLiteral("\\n\\n")
-        + message(Msg::notAdminHelpText);
+    return message(Msg::errorWritingReg) + QStringLiteral("\n\n") + message(Msg::notAdminHelpText);
 }

@@ -38,15 +38,23 @@ public:
     bool deleteRegistryKey(const QString &keyPath, RegistryRoot root);
     bool deleteRegistryValue(const QString &keyPath, const QString &valueName, RegistryRoot root);
 
+    // Between these, reads answer from one reading of the file; calls nest.
+    void beginReadBatch();
+    void endReadBatch();
+
 private:
     struct Cache;
     // Rereads the file; parses it again only when its bytes changed.
     const Cache &readCurrent() const;
     bool writeDenied() const { return m_writeDenied && m_writeDenied(); }
+    // A change makes the batch read the file afresh.
+    void forgetBatchRead() { m_batchRead = false; }
 
     QString m_filePath;
     std::function<bool()> m_writeDenied;
     std::unique_ptr<Cache> m_cache;
+    int m_batchDepth = 0;
+    mutable bool m_batchRead = false; // the cache holds this batch's reading
 };
 
 // The process's one registry store, in its standard place.

@@ -58,9 +58,11 @@ QString SettingsStorage::chooseStorageAtStart()
     else
         m_useIniFile = m_iniFileInAppData = false;
 
-    // A registry that says "not INI" wins over an INI file lying around.
+    // A registry that says "not INI" wins over an INI file lying around, unless
+    // the INI file forbade registry writes: then the registry never heard of
+    // the switch to INI and its saveToIni is out of date.
     QString stored;
-    if (m_useIniFile
+    if (m_useIniFile && !iniForbidsRegistryWrites()
         && m_registry.readRegistryString(
             settingsKeyPath, QStringLiteral("saveToIni"), RegistryRoot::CurrentUser, stored)) {
         if (m_table)
@@ -75,10 +77,41 @@ QString SettingsStorage::chooseStorageAtStart()
     return {};
 }
 
+bool SettingsStorage::iniForbidsRegistryWrites() const
+{
+    return readIniValue(activeIniFilePath(), iniSection, QStringLiteral("noRegistryWrite"))
+        == QLatin1String("1");
+}
+
+void SettingsStorage::beginReadBatch()
+{
+    ++m_batchDepth;
+    m_registry.beginReadBatch();
+}
+
+void SettingsStorage::endReadBatch()
+{
+    m_registry.endReadBatch();
+    if (m_batchDepth > 0 && --m_batchDepth == 0)
+        m_batchIni.reset();
+}
+
+QString SettingsStorage::readIni(const QString &key, const QString &def)
+{
+    if (m_batchDepth == 0)
+        return readIniValue(activeIniFilePath(), iniSection, key).value_or(def);
+    const QString path = activeIniFilePath();
+    if (!m_batchIni || m_batchIniPath != path) {
+        m_batchIni = readIniSection(path, iniSection);
+        m_batchIniPath = path;
+    }
+    return m_batchIni->value(key).value_or(def);
+}
+
 QString SettingsStorage::readStoredValue(const QString &key, const QString &def)
 {
     if (m_useIniFile)
-        return readIniValue(activeIniFilePath(), iniSection, key).value_or(def);
+        return readIni(key, def);
     QString value = def;
     m_registry.readRegistryString(settingsKeyPath, key, RegistryRoot::CurrentUser, value);
     return value;
@@ -102,6 +135,7 @@ void SettingsStorage::writeStoredValue(const QString &key, const QString &value)
 
 bool SettingsStorage::writeIni(const QString &key, const QString &value)
 {
+    m_batchIni.reset();
     return writeIniValue(activeIniFilePath(), iniSection, key, value).ok;
 }
 
@@ -154,11 +188,15 @@ void SettingsStorage::clearIniReadOnly()
 
 void SettingsStorage::deleteIniFile()
 {
+    m_batchIni.reset();
     QFile::remove(activeIniFilePath());
 }
 
 bool SettingsStorage::iniFileIsUtf16() const
 {
+    // Detection opens the file, which would block on a pipe.
+    if (!QFileInfo(activeIniFilePath()).isFile())
+        return false;
     return DetectEncoding(activeIniFilePath(), false).encoding == Encoding::Utf16LE;
 }
 
@@ -188,6 +226,9 @@ void SettingsStorage::removeLegacyRegistryValues()
 void SettingsStorage::upgradeIniEncoding()
 {
     if (!m_table || !(*m_table)[SettingKey::saveToIni].isOn() || iniFileIsUtf16())
+        return;
+    // What cannot be read was loaded as defaults; rewriting would lose the file.
+    if (!testIniRead())
         return;
     clearIniReadOnly();
     deleteIniFile();

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class SettingsTable;
 
 // Where the settings files are looked for.
@@ -42,6 +44,9 @@ public:
 
     QString readStoredValue(const QString &key, const QString &def) override;
     void writeStoredValue(const QString &key, const QString &value) override;
+    // A batch reads the INI file or the registry store once.
+    void beginReadBatch() override;
+    void endReadBatch() override;
 
     bool useIniFile() const { return m_useIniFile; }
     bool iniFileInAppData() const { return m_iniFileInAppData; }
@@ -70,6 +75,8 @@ public:
     QString moveIniFile(bool toAppData);
 
 private:
+    QString readIni(const QString &key, const QString &def);
+    bool iniForbidsRegistryWrites() const;
     bool writeIni(const QString &key, const QString &value);
     void setAppDataFolderFor(bool inAppData);
     QString appDataOrvaneFolder() const;
@@ -79,4 +86,7 @@ private:
     SettingsTable *m_table = nullptr;
     bool m_useIniFile = false;
     bool m_iniFileInAppData = false;
+    int m_batchDepth = 0;
+    std::optional<IniSection> m_batchIni; // the INI file as read in this batch
+    QString m_batchIniPath;
 };

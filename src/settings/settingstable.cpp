@@ -1,5 +1,7 @@
 #include "settingstable.h"
 
+#include "settingsstore.h"
+
 SettingsTable::SettingsTable(SettingsStore *store, bool cjkLanguage)
     : m_store(store)
     , m_cjkLanguage(cjkLanguage)
@@ -18,6 +20,7 @@ void SettingsTable::createDefaultSettings()
 
 void SettingsTable::loadAllSettings()
 {
+    const SettingsReadBatch batch(m_store);
     for (auto &entry : m_entries)
         entry->loadValue();
 }

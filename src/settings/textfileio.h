@@ -20,13 +20,14 @@ struct SettingsFileText
 
 // By byte order mark; without one UTF-8 when valid, otherwise 8-bit.
 SettingsFileText decodeText(const QByteArray &bytes);
-// 8-bit text holding characters outside Windows-1252 goes out as UTF-16 LE so that
-// nothing turns into question marks.
+// 8-bit text holding characters outside Windows-1252, or whose bytes would read
+// back as UTF-8, goes out as UTF-16 LE so that it comes back as it was.
 QByteArray encodeText(const QString &text, Encoding encoding, bool byteOrderMark);
 
 enum class ReadResult { Read, Missing, Failed };
 
-// The whole file; Missing when there is nothing at path.
+// The whole file; Missing when there is nothing at path, Failed for anything
+// but a regular file.
 ReadResult readWholeFile(const QString &path, QByteArray &bytes, QString &error);
 
 // Whether the file exists and its owner may not write it (the read-only attribute).

@@ -1,6 +1,7 @@
 #include "textsave.h"
 
-#include <QCoreApplication>
+#include "texttr.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -8,8 +9,7 @@ namespace {
 
 QString saveFailure(const QString &path, const QString &reason)
 {
-    return QCoreApplication::translate("TextFiles", "Could not save file: ") + path
-        + QLatin1Char('\n') + reason;
+    return Text::Tr::tr("Could not save file: ") + path + QLatin1Char('\n') + reason;
 }
 
 // Like the read-only attribute elsewhere: a file nobody may write to is not
@@ -24,18 +24,24 @@ bool isReadOnly(const QFileInfo &info)
 
 } // namespace
 
-QByteArray EncodeForSave(QStringView text, Encoding encoding, Encoding loadEncoding)
+QByteArray EncodeForSave(
+    QStringView text, Encoding encoding, Encoding loadEncoding, const FileForm &form)
 {
     const Encoding use = encoding != Encoding::None ? encoding : loadEncoding;
-    return ByteOrderMark(use) + EncodeText(text, use);
+    const QByteArray mark = use == form.unmarked ? QByteArray() : ByteOrderMark(use);
+    QByteArray bytes = form.lineEnds == LineEnds::CrLf
+        ? EncodeText(text, use, mark)
+        : EncodeText(WithLineEnds(text.toString(), form.lineEnds), use, mark);
+    if (use == form.oddByteEncoding)
+        bytes += form.oddByte;
+    return bytes;
 }
 
 QString WriteFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo info(path);
     if (info.exists() && (!info.isFile() || isReadOnly(info)))
-        return QCoreApplication::translate(
-            "TextFiles", "The file is read-only or not a regular file.");
+        return Text::Tr::tr("The file is read-only or not a regular file.");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
@@ -71,8 +77,8 @@ SaveResult SaveTextFile(const SaveRequest &request, QStringView text, const Unic
     }
 
     result.encoding = encoding;
-    const QString reason
-        = WriteFileAtomically(request.path, EncodeForSave(text, encoding, request.loadEncoding));
+    const QString reason = WriteFileAtomically(
+        request.path, EncodeForSave(text, encoding, request.loadEncoding, request.form));
     if (!reason.isEmpty()) {
         result.error = saveFailure(request.path, reason);
         result.outcome = SaveOutcome::Failed;

@@ -21,6 +21,8 @@ struct DocumentForm
 };
 
 DocumentForm ToDocumentForm(QStringView programText);
+// The same, reusing the text's own buffer.
+DocumentForm ToDocumentForm(QString &&programText);
 
 // Inserts program text at the cursor as one edit (the caller groups undo).
 void InsertProgramText(QTextCursor &cursor, QStringView programText);
@@ -42,10 +44,6 @@ int ToDocumentPosition(const QTextDocument &document, int index);
 // CR LF to LF, then LF to CR LF: every line feed becomes a line break, a lone
 // CR stays.
 QString NormalizeLineBreaks(const QString &text);
-
-// Replaces every occurrence of oldText; returns the number of replacements.
-// Without matchCase both sides are lower-cased one UTF-16 unit at a time.
-int ReplaceAllText(QString &text, QStringView oldText, QStringView newText, bool matchCase);
 
 class QTextCharFormat;
 // True for the format of a lone line-break stand-in.

@@ -5,11 +5,32 @@
 #include <QRect>
 
 #include <climits>
+#include <functional>
+#include <memory>
 #include <optional>
 
+class BlockLineCounter;
 class QMenu;
 class QMimeData;
+class QTextBlock;
+class QTextLayout;
+class QTimer;
 struct TextEdit;
+
+// The owner's handlers of the editor's keys and mouse (Memo1KeyDown and
+// the rest). A key handler runs before the control and returns whether it
+// took the key; the mouse handlers run after the control's own handling.
+class TMemoPadEvents
+{
+public:
+    virtual ~TMemoPadEvents() = default;
+    virtual bool MemoKeyDown(QKeyEvent *event) = 0;
+    virtual void MemoKeyUp(QKeyEvent *) { }
+    virtual void MemoMouseDown(QMouseEvent *event) = 0;
+    virtual void MemoMouseMove(QMouseEvent *event) = 0;
+    virtual void MemoMouseUp(QMouseEvent *event) = 0;
+    virtual void MemoDblClick(QMouseEvent *event) = 0;
+};
 
 // The document editor: a plain-text edit with the program's own word
 // selection, Ctrl+wheel zoom events and line-break normalising paste.
@@ -25,12 +46,21 @@ class TMemoPad : public QPlainTextEdit
 
 public:
     explicit TMemoPad(QWidget *parent = nullptr);
+    ~TMemoPad() override;
 
+    void SetEvents(TMemoPadEvents *events) { m_events = events; }
     void SetUseCustomWordSelection(bool on) { m_useCustomWordSelection = on; }
     bool UseCustomWordSelection() const { return m_useCustomWordSelection; }
 
     // The whole text, exactly as set: lone CR and lone LF included.
     void setText(const QString &text);
+    void setText(QString &&text);
+    // The same for a large text, put in piece by piece; step is called after
+    // each piece with the share done, so the caller can show progress and
+    // let the window paint.
+    void SetTextInSteps(QString &&text, const std::function<void(int percent)> &step);
+    // Texts longer than this go in in pieces of this many characters.
+    static constexpr qsizetype TextStep = 1 << 20;
     QString text() const;
     int TextLength() const;
     QString TextRange(int start, int end) const;
@@ -125,15 +155,6 @@ public slots:
 signals:
     void OnCtrlMouseScrollWheelUp(QObject *sender);
     void OnCtrlMouseScrollWheelDown(QObject *sender);
-    // The main window's handlers; a key handler sets *suppress to swallow the key.
-    void KeyDown(QKeyEvent *event, bool *suppress);
-    void KeyUp(QKeyEvent *event, bool *suppress);
-    void MouseDown(Qt::MouseButton button, QPoint pos, Qt::MouseButtons buttons,
-        Qt::KeyboardModifiers modifiers);
-    void MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-    void MouseUp(Qt::MouseButton button, QPoint pos, Qt::MouseButtons buttons,
-        Qt::KeyboardModifiers modifiers);
-    void DblClick();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -152,18 +173,31 @@ protected:
 
 private:
     void InsertText(const QString &programText);
+    void InsertInSteps(const QString &text, const std::function<void(int percent)> &step);
     void DropMarkFormat();
     void NoteContentsChange(int from, int charsRemoved, int charsAdded);
     void InvalidateLayout();
-    void EnsureLayout() const;
+    void StartCounting();
+    void CountSomeLines();
+    qreal WrapWidth() const;
+    bool CountLines(int position, int line, qint64 budgetMs = -1) const;
+    BlockLineCounter &Counter() const;
+    int LinesOfBlock(const QTextBlock &block, BlockLineCounter &counter) const;
+    const QTextLayout *LinesWithin(const QTextBlock &block) const;
     int LineOfPosition(int position) const;
     int LineStartPosition(int line) const;
 
+    TMemoPadEvents *m_events = nullptr;
+    // The owner selected on this press: the control's own drag stays out.
+    bool m_ownerTookPress = false;
     bool m_useCustomWordSelection = true;
-    // Document range whose blocks may lack a layout while wrapping; wrapped
-    // line numbers need every block laid out.
+    // Document range whose blocks may have a wrong line count while
+    // wrapping; the blocks outside it have their real ones.
     mutable int m_unlaidFrom = 0;
     mutable int m_unlaidTo = INT_MAX;
+    QTimer *m_countTimer = nullptr;
+    mutable std::unique_ptr<BlockLineCounter> m_counter;
+    mutable qreal m_counterWidth = 0;
 };
 
 // The average character width of a control's font in pixels; -1 without a control.

@@ -20,8 +20,8 @@ FakeSeams::FakeSeams()
         return saveDialog ? saveDialog(state) : false;
     };
     s.execDialog = [this](QDialog *d) { return dialog ? dialog(d) : 0; };
-    s.openUrl = [this](const QUrl &url) {
-        openedUrls.push_back(url);
+    s.openUrl = [this](const QString &address) {
+        openedUrls.push_back(address);
         return true;
     };
     s.startProcess = [this](const QString &program, const QStringList &arguments) {
@@ -60,7 +60,7 @@ void TestSeamsEnvironment::SetUp()
     s.openFileDialog = [](QWidget *, FileDialogState &) { return false; };
     s.saveFileDialog = [](QWidget *, FileDialogState &) { return false; };
     s.execDialog = [](QDialog *) { return 0; };
-    s.openUrl = [](const QUrl &) { return true; };
+    s.openUrl = [](const QString &) { return true; };
     s.startProcess = [](const QString &, const QStringList &) { return true; };
     s.readClipboard = []() -> std::optional<QString> { return QString(); };
     s.writeClipboard = [](const QString &) -> std::optional<QString> { return std::nullopt; };

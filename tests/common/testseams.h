@@ -28,7 +28,7 @@ public:
 
     std::vector<RecordedMessage> messages;
     std::deque<int> messageAnswers; // next answers; 1 (OK) when empty
-    std::vector<QUrl> openedUrls;
+    std::vector<QString> openedUrls;
     std::vector<QStringList> startedProcesses; // program first, then arguments
     std::vector<int> waits;
     int beeps = 0;

@@ -42,11 +42,4 @@ INSTANTIATE_TEST_SUITE_P(Texts, LogStampTest,
         StampCase { "empty_text", u"", nullptr }),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(TimeDateText, ShortTimeThenShortDateOfTheLocale)
-{
-    const QDateTime when(QDate(2026, 2, 3), QTime(14, 5, 59));
-    EXPECT_EQ(TimeDateText(QLocale(QLocale::German, QLocale::Germany), when),
-        QStringLiteral("14:05 03.02.26"));
-}
-
 } // namespace

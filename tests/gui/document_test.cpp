@@ -58,7 +58,8 @@ TEST_F(DocumentTest, TitleFollowsNameAndModifiedFlag)
     saveAs(dir.filePath(QStringLiteral("x.nfo")), 0);
     EXPECT_TRUE(window->SaveDocument());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("x.nfo - Orvane"));
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("x.nfo - Orvane"));
+    // Regression: the display name followed the title, so every dialog caption gained it.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Orvane"));
     EXPECT_TRUE(action(*window, "Reopen1")->isEnabled());
 }
 
@@ -263,6 +264,19 @@ TEST_F(DocumentTest, ReopenKeepsTheCaretAndReadsTheFileAgain)
     action(*window, "Reopen1")->trigger();
     EXPECT_EQ(window->memo()->text(), QStringLiteral("line one\r\nline 2"));
     EXPECT_EQ(window->memo()->Caret(), 12);
+}
+
+// A large file named on the command line opens once the window is shown.
+TEST_F(DocumentTest, LargeFileOnTheCommandLineOpensAfterTheWindowIsShown)
+{
+    const QByteArray line = "a line of a large text\r\n";
+    const QString path = write(QStringLiteral("large.txt"), line.repeated((5 << 20) / line.size()));
+    auto window = start({ path });
+    EXPECT_EQ(window->memo()->TextLength(), 0);
+    window->show();
+    QTRY_COMPARE(window->fileName(), path);
+    EXPECT_EQ(window->memo()->TextLength(), (5 << 20) / line.size() * line.size());
+    EXPECT_FALSE(window->memo()->document()->isModified() && window->windowTitle().endsWith(u'*'));
 }
 
 } // namespace

@@ -54,13 +54,7 @@ protected:
         QTest::mouseRelease(viewport(), Qt::LeftButton, {}, pos);
     }
 
-    std::vector<QString> opened() const
-    {
-        std::vector<QString> urls;
-        for (const QUrl &url : fakes.openedUrls)
-            urls.push_back(url.toString());
-        return urls;
-    }
+    std::vector<QString> opened() const { return fakes.openedUrls; }
 
     std::unique_ptr<TformMain> window;
 };

@@ -25,15 +25,46 @@ TEST(LinkHintText, EachKindAndWayOfOpening)
     EXPECT_TRUE(LinkHint(LinkKind::None, LinkFollow::Click, web).isEmpty());
 }
 
-TEST(LinkUrlForShell, MailtoForEmailAndSchemeForWww)
+struct LinkUrlCase
 {
-    EXPECT_EQ(LinkUrl(LinkKind::Email, QStringLiteral("me@a.org")).toString(),
-        QStringLiteral("mailto:me@a.org"));
-    EXPECT_EQ(LinkUrl(LinkKind::Web, QStringLiteral("ftp://a.org/x")).toString(),
-        QStringLiteral("ftp://a.org/x"));
-    EXPECT_EQ(LinkUrl(LinkKind::Web, QStringLiteral("www.a.org")).toString(),
-        QStringLiteral("http://www.a.org"));
+    const char *name;
+    LinkKind kind;
+    const char16_t *link;
+    const char16_t *address;
+};
+
+class LinkUrlForShell : public testing::TestWithParam<LinkUrlCase>
+{
+};
+
+// Regression: addresses QUrl could not parse went out guessed ("http://http//a.example:99999/x").
+TEST_P(LinkUrlForShell, AddressGoesOutAsFound)
+{
+    const LinkUrlCase &c = GetParam();
+    EXPECT_EQ(LinkUrl(c.kind, QString::fromUtf16(c.link)), QString::fromUtf16(c.address));
 }
+
+INSTANTIATE_TEST_SUITE_P(Links, LinkUrlForShell,
+    testing::Values(
+        LinkUrlCase { "mailto_before_email", LinkKind::Email, u"me@a.org", u"mailto:me@a.org" },
+        LinkUrlCase { "scheme_kept", LinkKind::Web, u"ftp://a.org/x", u"ftp://a.org/x" },
+        LinkUrlCase { "http_before_www", LinkKind::Web, u"www.a.org", u"http://www.a.org" },
+        LinkUrlCase {
+            "http_before_upper_www", LinkKind::Web, u"WWW.a.org/x", u"http://WWW.a.org/x" },
+        LinkUrlCase { "port_out_of_range", LinkKind::Web, u"http://a.example:99999/x",
+            u"http://a.example:99999/x" },
+        LinkUrlCase {
+            "port_not_a_number", LinkKind::Web, u"http://host:8o/x", u"http://host:8o/x" },
+        LinkUrlCase { "delimiters_and_escapes_kept", LinkKind::Web,
+            u"https://a.org/p%20q?x=1&y=[2]#f!$'()*+,;=@~",
+            u"https://a.org/p%20q?x=1&y=[2]#f!$'()*+,;=@~" },
+        LinkUrlCase { "non_ascii_encoded", LinkKind::Web, u"http://a.org/caf\u00E9",
+            u"http://a.org/caf%C3%A9" },
+        LinkUrlCase { "what_a_url_cannot_carry", LinkKind::Web, u"http://a.org/\"<>\\^`{|}",
+            u"http://a.org/%22%3C%3E%5C%5E%60%7B%7C%7D" },
+        LinkUrlCase {
+            "www_not_at_start_gets_no_scheme", LinkKind::Web, u"x.www.a.org", u"x.www.a.org" }),
+    [](const testing::TestParamInfo<LinkUrlCase> &info) { return std::string(info.param.name); });
 
 // Line 0: "web http://a.org/x mail me@b.org"  (h at 4, m of me at 24)
 // Line 1: "www.c.org"

@@ -1,5 +1,9 @@
 #include "platform/placement.h"
 #include "platform/texthelpers.h"
+#include "platform/timeformat.h"
+
+#include <QLocale>
+#include <QTime>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +65,54 @@ TEST(Placement, WindowPulledBackOntoDesktop)
         QPoint(1920 - 695, 1080 - 586));
     EXPECT_EQ(
         WindowPositionOnDesktop(QPoint(-9000, -9000), QSize(695, 586), desktop), QPoint(0, 0));
+}
+
+} // namespace
+
+namespace {
+
+struct TimeFormatCase
+{
+    const char *name;
+    const char *format;
+    const char *expected;
+};
+
+class TimeStampFormat : public testing::TestWithParam<TimeFormatCase>
+{
+};
+
+// Regression: under the C locales the .LOG stamp carried seconds.
+TEST_P(TimeStampFormat, HasNoSeconds)
+{
+    EXPECT_EQ(TimeFormatWithoutSeconds(QString::fromUtf8(GetParam().format)),
+        QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, TimeStampFormat,
+    testing::Values(TimeFormatCase { "c_locale", "HH:mm:ss", "HH:mm" },
+        TimeFormatCase { "already_without", "h:mm AP", "h:mm AP" },
+        TimeFormatCase { "seconds_before_am_pm", "h:mm:ss AP", "h:mm AP" },
+        TimeFormatCase { "dots", "HH.mm.ss", "HH.mm" },
+        TimeFormatCase { "milliseconds_too", "HH:mm:ss.zzz", "HH:mm" },
+        TimeFormatCase { "time_zone_kept", "HH:mm:ss t", "HH:mm t" },
+        TimeFormatCase { "quoted_s_kept", "'um' HH:mm:ss 'Uhr'", "'um' HH:mm 'Uhr'" },
+        TimeFormatCase { "am_pm_first", "AP h:mm:ss", "AP h:mm" }),
+    [](const testing::TestParamInfo<TimeFormatCase> &info) {
+        return std::string(info.param.name);
+    });
+
+TEST(TimeStampFormat, NoLocaleGivesSeconds)
+{
+    for (const char *name :
+        { "C", "en_US", "de_DE", "fr_FR", "ja_JP", "ko_KR", "zh_CN", "ar_EG" }) {
+        const QLocale locale(QString::fromLatin1(name));
+        const QString format = TimeFormatWithoutSeconds(locale.timeFormat(QLocale::ShortFormat));
+        EXPECT_EQ(
+            locale.toString(QTime(13, 7, 42), format), locale.toString(QTime(13, 7, 0), format))
+            << name << ": " << qPrintable(format);
+        EXPECT_FALSE(locale.toString(QTime(13, 7, 42), format).contains(u"42")) << name;
+    }
 }
 
 } // namespace

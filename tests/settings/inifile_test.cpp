@@ -11,9 +11,13 @@ namespace {
 
 const QString S = u"Settings"_s;
 
+// The one-pass reader used for many reads must answer as the document does.
 QString valueIn(const QByteArray &bytes, const QString &key, const QString &section = S)
 {
-    return IniDocument::fromBytes(bytes).value(section, key).value_or(u"<none>"_s);
+    const QString value = IniDocument::fromBytes(bytes).value(section, key).value_or(u"<none>"_s);
+    EXPECT_EQ(IniSection(bytes, section).value(key).value_or(u"<none>"_s), value)
+        << qPrintable(key);
+    return value;
 }
 
 QByteArray utf16(QStringView text)
@@ -45,6 +49,32 @@ TEST(IniDocument, ReadingRules)
     EXPECT_EQ(valueIn(text, u"junk"_s), u"<none>");
     EXPECT_EQ(valueIn(text, u"wordWrap"_s, u"OTHER"_s), u"other");
     EXPECT_EQ(valueIn(text, u"no equals sign"_s), u"<none>");
+}
+
+// Regression: no-break and ideographic spaces were trimmed as if they were blanks.
+TEST(IniDocument, OnlySpacesAndTabsAreTrimmed)
+{
+    const QString nbsp = u"\u00A0"_s;
+    const QString ideographic = u"\u3000"_s;
+    const QByteArray text = utf16(u"[Settings]\r\n\t a \t= \u00A0x\u3000 \r\n"
+                                  u"\u00A0b=1\r\n[Other]\r\n\u3000[Settings]=2\r\n");
+    EXPECT_EQ(valueIn(text, u"a"_s), nbsp + u"x"_s + ideographic);
+    EXPECT_EQ(valueIn(text, u"b"_s), u"<none>");
+    EXPECT_EQ(valueIn(text, nbsp + u"b"_s), u"1");
+    EXPECT_EQ(valueIn(text, ideographic + u"[Settings]"_s, u"Other"_s), u"2");
+
+    IniDocument document = IniDocument::fromBytes(text);
+    document.setValue(S, u"c"_s, nbsp);
+    EXPECT_EQ(valueIn(document.toBytes(), u"c"_s), nbsp);
+}
+
+TEST(IniSection, OnlyTheFirstSectionOfANameCounts)
+{
+    const QByteArray text = "[settings]\nA=1\n[Other]\nA=2\n[SETTINGS]\nA=3\nB=4\n";
+    EXPECT_EQ(valueIn(text, u"a"_s), u"1");
+    EXPECT_EQ(valueIn(text, u"b"_s), u"<none>");
+    EXPECT_EQ(valueIn(text, u"a"_s, u"other"_s), u"2");
+    EXPECT_EQ(valueIn(QByteArray(), u"a"_s), u"<none>");
 }
 
 TEST(IniDocument, ChangesTouchOnlyTheirOwnLine)
@@ -79,6 +109,15 @@ TEST(IniDocument, EightBitAndUtf8FilesKeepTheirEncodingUntilTheyCannot)
 
     EXPECT_EQ(valueIn("[Settings]\nname=\xE4\xB8\xAD\n", u"name"_s), u"\u4E2D");
     EXPECT_EQ(valueIn(utf16(u"[Settings]\r\nname=\u4E2D\r\n"), u"name"_s), u"\u4E2D");
+}
+
+// Regression: an 8-bit file rewritten with bytes that form valid UTF-8 read back as other text.
+TEST(IniDocument, AnEightBitRewriteThatWouldReadAsUtf8BecomesUtf16)
+{
+    IniDocument latin = IniDocument::fromBytes("[Settings]\r\nname=caf\xE9\r\n");
+    latin.setValue(S, u"name"_s, u"\u00C3\u00A9"_s);
+    EXPECT_EQ(valueIn(latin.toBytes(), u"name"_s), u"\u00C3\u00A9");
+    EXPECT_TRUE(latin.toBytes().startsWith("\xFF\xFE"));
 }
 
 TEST(IniDocument, BinaryGarbageAndLongLinesSurviveAChange)

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -106,6 +107,65 @@ TEST_F(RegistryStoreTest, DeleteValueSucceedsForAMissingKeyOrValue)
     EXPECT_EQ(read(orvaneKey, u"keep"_s), u"1");
 }
 
+// Regression: the delete used to create the store's folder first and failed when it could not.
+TEST_F(RegistryStoreTest, DeleteValueOfAMissingKeyNeedsNoFolder)
+{
+    QFile blocker(dir.filePath(u"reg"_s));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder would go
+    blocker.close();
+    EXPECT_TRUE(store.deleteRegistryValue(orvaneKey, u"v"_s, HKCU));
+    EXPECT_TRUE(store.deleteRegistryValue(u"\\Software\\Classes\\.nfo"_s, u"v"_s, HKCR));
+    EXPECT_FALSE(write(orvaneKey, u"v"_s, u"1"_s));
+}
+
+// Regression: a pipe in the file's place blocked the first read for ever.
+TEST_F(RegistryStoreTest, APipeInTheFilesPlaceIsUnreadableAndLeftAlone)
+{
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(u"reg"_s)));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    EXPECT_EQ(read(orvaneKey, u"x"_s), u"<none>");
+    EXPECT_FALSE(store.registryValueMatches(orvaneKey, u"x"_s, HKCU, u"0"_s));
+    EXPECT_FALSE(write(orvaneKey, u"x"_s, u"1"_s));
+    EXPECT_FALSE(store.deleteRegistryValue(orvaneKey, u"x"_s, HKCU));
+    EXPECT_FALSE(store.deleteRegistryKey(orvaneKey, HKCU));
+    EXPECT_FALSE(QFileInfo(path()).isFile());
+    EXPECT_TRUE(QFileInfo::exists(path()));
+}
+
+TEST_F(RegistryStoreTest, ABatchReadsOnceButSeesItsOwnWrites)
+{
+    write(orvaneKey, u"a"_s, u"1"_s);
+    store.beginReadBatch();
+    EXPECT_EQ(read(orvaneKey, u"a"_s), u"1");
+    // Another window's write during the batch is not looked for...
+    RegistryStore other { path() };
+    other.writeRegistryString(u"b"_s, u"2"_s, orvaneKey, HKCU);
+    EXPECT_EQ(read(orvaneKey, u"b"_s), u"<none>");
+    // ...but a write of our own makes the batch read again.
+    write(orvaneKey, u"a"_s, u"3"_s);
+    EXPECT_EQ(read(orvaneKey, u"a"_s), u"3");
+    EXPECT_EQ(read(orvaneKey, u"b"_s), u"2");
+    store.endReadBatch();
+    other.writeRegistryString(u"b"_s, u"4"_s, orvaneKey, HKCU);
+    EXPECT_EQ(read(orvaneKey, u"b"_s), u"4");
+}
+
+TEST_F(RegistryStoreTest, ManyKeysKeepTheirOwnValues)
+{
+    QString text = u"Windows Registry Editor Version 5.00\r\n\r\n"_s;
+    for (int i = 0; i < 2000; ++i)
+        text += u"[HKEY_CURRENT_USER\\Software\\Classes\\.e%1]\r\n@=\"t%1\"\r\n\r\n"_s.arg(i);
+    putFile(QByteArray("\xFF\xFE")
+        + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2));
+    EXPECT_EQ(read(u"\\Software\\Classes\\.E1999"_s, QString()), u"t1999");
+    EXPECT_TRUE(store.deleteRegistryKey(u"\\Software\\Classes\\.e7"_s, HKCU));
+    EXPECT_EQ(read(u"\\Software\\Classes\\.e7"_s, QString()), u"<none>");
+    EXPECT_EQ(read(u"\\.e8"_s, QString(), HKCR), u"t8");
+    EXPECT_TRUE(write(u"\\Software\\Classes\\.e9"_s, QString(), u"new"_s));
+    EXPECT_EQ(read(u"\\Software\\Classes\\.e9"_s, QString()), u"new");
+    EXPECT_EQ(read(u"\\Software\\Classes\\.e10"_s, QString()), u"t10");
+}
+
 TEST_F(RegistryStoreTest, NoRegistryWriteRefusesChangesButAllowsReads)
 {
     write(orvaneKey, u"v"_s, u"1"_s);
@@ -196,8 +256,7 @@ TEST_F(RegistryStoreTest, AFileThatCannotBeReadAtAllIsNeitherReplacedNorMoved)
 TEST(RegistryFailureMessage, NamesTheSettingOrTheMissingRights)
 {
     EXPECT_TRUE(registryFailureMessage(true).startsWith(u"You have selected to not allow"_s));
-    EXPECT_TRUE(
-        registryFailureMessage(false).contains(u"Windows registry.\\n\\nYou can also try"_s));
+    EXPECT_TRUE(registryFailureMessage(false).contains(u"Windows registry.\n\nYou can also try"_s));
 }
 
 } // namespace

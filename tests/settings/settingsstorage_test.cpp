@@ -1,5 +1,7 @@
 #include "storagefixture.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 TEST_F(SettingsStorageTest, NoIniFileMeansRegistryMode)
@@ -47,6 +49,56 @@ TEST_F(SettingsStorageTest, UnreadableIniGivesTheMessageAndDefaults)
     EXPECT_EQ(start(), u"Failed to read INI file. The file is being used by another process.");
     EXPECT_TRUE(storage.useIniFile());
     EXPECT_EQ(table[SettingKey::tabSize].value(), u"8");
+}
+
+// Regression: a pipe in place of settings.ini blocked start-up for ever.
+TEST_F(SettingsStorageTest, APipeInPlaceOfTheIniIsUnreadableAndKept)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(programIni()).constData(), 0600), 0);
+    EXPECT_EQ(start(), u"Failed to read INI file. The file is being used by another process.");
+    EXPECT_TRUE(storage.useIniFile());
+    EXPECT_EQ(table[SettingKey::tabSize].value(), u"8");
+    table[SettingKey::saveToIni].setOn(true);
+    EXPECT_FALSE(storage.iniFileIsUtf16());
+    storage.upgradeIniEncoding();
+    table[SettingKey::tabSize].setInt(3);
+    EXPECT_FALSE(storage.testIniWrite(false).ok);
+    EXPECT_FALSE(QFileInfo(programIni()).isFile());
+    EXPECT_TRUE(QFileInfo::exists(programIni()));
+}
+
+// Regression: the registry's old saveToIni "0" deleted the INI file at the next start.
+TEST_F(SettingsStorageTest, SwitchToIniWithoutRegistryWritesSurvivesARestart)
+{
+    start();
+    table.saveAllSettings(); // the registry says saveToIni "0"
+    table[SettingKey::noRegistryWrite].setOn(true);
+    storage.switchStorage();
+    table[SettingKey::tabSize].setInt(3);
+    EXPECT_EQ(registryValue(u"saveToIni"_s), u"0");
+
+    SettingsStorage second { StoragePaths { programFolder(), configFolder() }, registry };
+    SettingsTable secondTable { &second };
+    second.attach(&secondTable);
+    secondTable.createDefaultSettings();
+    EXPECT_EQ(second.chooseStorageAtStart(), QString());
+    secondTable.loadAllSettings();
+    EXPECT_TRUE(second.useIniFile());
+    EXPECT_TRUE(QFile::exists(programIni()));
+    EXPECT_EQ(secondTable[SettingKey::tabSize].value(), u"3");
+    EXPECT_TRUE(secondTable[SettingKey::saveToIni].isOn());
+    EXPECT_TRUE(secondTable[SettingKey::noRegistryWrite].isOn());
+}
+
+TEST_F(SettingsStorageTest, LoadingInABatchSeesTheFileAsItIsAtTheStart)
+{
+    put(programIni(), "[Settings]\r\ntabSize=3\r\n");
+    start();
+    EXPECT_EQ(table[SettingKey::tabSize].value(), u"3");
+    put(programIni(), "[Settings]\r\ntabSize=4\r\nwordWrap=1\r\n");
+    table.loadAllSettings();
+    EXPECT_EQ(table[SettingKey::tabSize].value(), u"4");
+    EXPECT_EQ(table[SettingKey::wordWrap].value(), u"1");
 }
 
 TEST_F(SettingsStorageTest, ValuesLoseOuterBlanksAndKeepEverythingAfterTheFirstEquals)
