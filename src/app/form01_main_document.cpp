@@ -1,27 +1,27 @@
 // The document commands of the main window: new, open, save, reopen, the
 // question before unsaved changes are lost, the title and the ".LOG" stamp.
+#include "document/documentrules.h"
+#include "document/logstamp.h"
+#include "document/openpath.h"
+#include "document/timedate.h"
 #include "form01_main.h"
 #include "l10n/messages.h"
 #include "platform/messagebox.h"
 #include "platform/texthelpers.h"
-#include "platform/timeformat.h"
 #include "text/encodinglabels.h"
 #include "text/form09_unicodewarning.h"
 #include "text/textload.h"
 #include "text/textsave.h"
 #include "ui_form01_main.h"
 #include "view/fontchoice.h"
+#include "view/memoeditsource.h"
 #include "view/resetscrolledposition.h"
 #include "view/tmemopad.h"
 
-#include <QDate>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QStatusBar>
-#include <QTime>
 #include <QTimer>
 #include <QWindow>
 
@@ -38,53 +38,6 @@ public:
     BusyCursor(const BusyCursor &) = delete;
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
-
-// The save dialog's proposal: the path without a final .txt, .nfo or .diz,
-// written in lower case and found nowhere earlier in the path.
-QString ProposedSaveName(const QString &path)
-{
-    if (path.size() <= 4)
-        return path;
-    for (const char *ext : { ".txt", ".nfo", ".diz" }) {
-        if (path.indexOf(QLatin1String(ext)) == path.size() - 4)
-            return path.chopped(4);
-    }
-    return path;
-}
-
-// The time without seconds and the date, in the user's short formats.
-QString TimeDateText()
-{
-    const QLocale locale = QLocale::system();
-    const QString time = locale.toString(
-        QTime::currentTime(), TimeFormatWithoutSeconds(locale.timeFormat(QLocale::ShortFormat)));
-    return time + QLatin1Char(' ') + locale.toString(QDate::currentDate(), QLocale::ShortFormat);
-}
-
-bool CanOpenForReading(const QString &path)
-{
-    // Only plain files: opening a pipe or device could block.
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
-}
-
-// The ways a path from outside is turned into an openable file, tried in
-// order. The long-path prefix forms of other systems are the plain forms here.
-QString ResolvePath(const QString &path, int method)
-{
-    switch (method) {
-    case 1:
-    case 2:
-        return path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
-    case 3:
-    case 4:
-        return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
-    default:
-        return path;
-    }
-}
 
 QString EncodingEntry(const FileDialogState &dialog)
 {
@@ -346,8 +299,7 @@ bool TformMain::AskToSave()
 {
     if (!m_settings[SettingKey::askToSave].isOn() || !m_modified)
         return true;
-    if (m_fileName == untitledName && ui->Memo1->TextLength() <= 1
-        && (ui->Memo1->TextLength() == 0 || ui->Memo1->text() == untitledName))
+    if (IsEmptyUntitled(m_fileName, MemoEditSource(*ui->Memo1)))
         return true;
     switch (ShowWarningBox(message(Msg::saveChanges), MB_YESNOCANCEL)) {
     case IDYES:
@@ -369,9 +321,7 @@ void TformMain::SetModified(bool modified)
 
 void TformMain::Memo1Change()
 {
-    const int length = ui->Memo1->TextLength();
-    if (m_fileName == untitledName
-        && (length == 0 || (length == 1 && ui->Memo1->text() == untitledName)))
+    if (IsEmptyUntitled(m_fileName, MemoEditSource(*ui->Memo1)))
         SetModified(false);
     else if (!m_suppressChange)
         SetModified(true);
@@ -379,11 +329,7 @@ void TformMain::Memo1Change()
 
 void TformMain::UpdateTitle()
 {
-    QString title = m_fileName == untitledName
-        ? QStringLiteral("Orvane")
-        : FileNameOf(m_fileName, separator) + QStringLiteral(" - Orvane");
-    if (m_modified)
-        title += QLatin1Char('*');
+    const QString title = TitleText(m_fileName, m_modified);
     setWindowTitle(title);
 }
 
@@ -438,20 +384,17 @@ void TformMain::PreselectSaveEncoding()
 void TformMain::PrepareSaveDialog()
 {
     m_saveDialog.filterIndex = SuggestedSaveFilterIndex(m_fileName, m_settings) - 1;
-    m_saveDialog.fileName = m_fileName == untitledName ? QString() : ProposedSaveName(m_fileName);
+    m_saveDialog.fileName = ProposedSaveName(m_fileName);
 }
 
 bool TformMain::OpenPath(const QString &path, bool silent)
 {
-    for (int method = 1; method <= 5; ++method) {
-        const QString resolved = ResolvePath(path, method);
-        if (CanOpenForReading(resolved)) {
-            OpenFile(resolved, QString(), true);
-            return true;
-        }
+    if (const auto resolved = ResolveOpenPath(path)) {
+        OpenFile(*resolved, QString(), true);
+        return true;
     }
     if (!silent)
-        OpenFile(ResolvePath(path, 1), QString(), true); // reports why it fails
+        OpenFile(PathCandidates(path).value(0), QString(), true); // reports why it fails
     return false;
 }
 
@@ -463,16 +406,11 @@ void TformMain::OpenDroppedFile(const QString &path)
 
 void TformMain::StampLogFile()
 {
-    TMemoPad *memo = ui->Memo1;
-    const int length = memo->TextLength();
-    if (memo->TextRange(0, qMin(length, 6)).section(u'\r', 0, 0) != u".LOG")
+    const auto stamp = LogStamp(MemoEditSource(*ui->Memo1), TimeDateText());
+    if (!stamp)
         return;
-    const bool lastLineEnded = memo->TextRange(qMax(length - 2, 0), length) == u"\r\n";
-    const QString stamp = (lastLineEnded ? QString() : QStringLiteral("\r\n"))
-        + QStringLiteral("\r\n") + TimeDateText();
-    memo->SetSel(memo->TextLength(), memo->TextLength());
-    memo->ReplaceSel(stamp);
-    memo->ScrollCaret();
+    ui->Memo1->ApplyEdit(*stamp);
+    ui->Memo1->ScrollCaret();
 }
 
 // Whether opening path needs another font set than the one in use.

@@ -14,10 +14,10 @@
 void TformMain::GroupFontMenu()
 {
     const std::pair<QAction *, QString> items[] = {
-        { ui->AlwaysNfoFont1, QStringLiteral("alwaysAscii") },
-        { ui->AlwaysTextFont1, QStringLiteral("alwaysAnsi") },
-        { ui->ExtensionDefaultNfo1, QStringLiteral("extensionSelectDefaultAscii") },
-        { ui->ExtensionDefaultTxt1, QStringLiteral("extensionSelectDefaultAnsi") },
+        { ui->AlwaysNfoFont1, FontSelectionText(FontSelection::AlwaysNfo) },
+        { ui->AlwaysTextFont1, FontSelectionText(FontSelection::AlwaysText) },
+        { ui->ExtensionDefaultNfo1, FontSelectionText(FontSelection::ExtensionDefaultNfo) },
+        { ui->ExtensionDefaultTxt1, FontSelectionText(FontSelection::ExtensionDefaultText) },
     };
     auto *group = new QActionGroup(this);
     // Optional, so that a broken setting can show no item checked.
@@ -97,6 +97,7 @@ void TformMain::SetFontSelection(const QString &value)
     ResetScrolledPosition view(ui->Memo1, true);
     m_settings[SettingKey::fontSelection].setValue(value);
     ApplyFont(m_fileName);
+    PrepareSaveDialog(); // the proposed file type follows the selection
     UpdateFontSelectionMenu();
     view.Restore();
     UpdateStatusBar(true);

@@ -60,7 +60,9 @@ void ApplyFontSet(QPlainTextEdit *editor, const SettingsTable &settings, bool nf
 bool ApplyFont(QPlainTextEdit *editor, SettingsTable &settings, const QString &fileName,
     int zoomPercent, bool &tabStopsSet, bool unicodeText)
 {
+    // A broken selection still decides this once, as NFO, then is repaired.
     const bool nfo = UseNfoFont(fileName, settings);
+    RepairFontSelection(settings);
     ApplyFontSet(editor, settings, nfo, zoomPercent, tabStopsSet, unicodeText);
     ApplyColors(editor, settings, nfo);
     return nfo;

@@ -46,39 +46,77 @@ FileKind GetFileKind(const QString &path, const QString &associationString)
     }
 }
 
-bool UseNfoFont(FileKind kind, const QString &fontSelection, bool *unknownSelection)
+namespace {
+
+const std::pair<FontSelection, const char16_t *> fontSelectionTexts[] = {
+    { FontSelection::AlwaysNfo, u"alwaysAscii" },
+    { FontSelection::AlwaysText, u"alwaysAnsi" },
+    { FontSelection::ExtensionDefaultNfo, u"extensionSelectDefaultAscii" },
+    { FontSelection::ExtensionDefaultText, u"extensionSelectDefaultAnsi" },
+};
+
+std::optional<FontSelection> StoredFontSelection(const SettingsTable &settings)
 {
-    if (unknownSelection)
-        *unknownSelection = false;
-    if (fontSelection == u"alwaysAscii")
+    return ParseFontSelection(settings[SettingKey::fontSelection].value());
+}
+
+} // namespace
+
+std::optional<FontSelection> ParseFontSelection(QStringView text)
+{
+    for (const auto &[selection, name] : fontSelectionTexts) {
+        if (text == QStringView(name))
+            return selection;
+    }
+    return std::nullopt;
+}
+
+QString FontSelectionText(FontSelection selection)
+{
+    for (const auto &[value, name] : fontSelectionTexts) {
+        if (value == selection)
+            return QString::fromUtf16(name);
+    }
+    return QString();
+}
+
+bool UseNfoFont(FileKind kind, std::optional<FontSelection> selection)
+{
+    if (!selection)
         return true;
-    if (fontSelection == u"alwaysAnsi")
+    switch (*selection) {
+    case FontSelection::AlwaysNfo:
+        return true;
+    case FontSelection::AlwaysText:
         return false;
-    if (fontSelection == u"extensionSelectDefaultAscii")
+    case FontSelection::ExtensionDefaultNfo:
         return kind != FileKind::Text;
-    if (fontSelection == u"extensionSelectDefaultAnsi")
+    case FontSelection::ExtensionDefaultText:
         return kind == FileKind::Nfo;
-    if (unknownSelection)
-        *unknownSelection = true;
+    }
     return true;
 }
 
-bool UseNfoFont(const QString &path, SettingsTable &settings)
+bool UseNfoFont(const QString &path, const SettingsTable &settings)
 {
-    bool unknownSelection = false;
-    const bool nfo = UseNfoFont(GetFileKind(path, settings[SettingKey::associationString].value()),
-        settings[SettingKey::fontSelection].value(), &unknownSelection);
-    if (unknownSelection)
-        settings[SettingKey::fontSelection].resetToDefault();
-    return nfo;
+    return UseNfoFont(GetFileKind(path, settings[SettingKey::associationString].value()),
+        StoredFontSelection(settings));
+}
+
+bool RepairFontSelection(SettingsTable &settings)
+{
+    if (StoredFontSelection(settings))
+        return false;
+    settings[SettingKey::fontSelection].resetToDefault();
+    return true;
 }
 
 int SuggestedSaveFilterIndex(const QString &path, const SettingsTable &settings)
 {
     const FileKind kind = GetFileKind(path, settings[SettingKey::associationString].value());
-    const QString &selection = settings[SettingKey::fontSelection].value();
+    const auto selection = StoredFontSelection(settings);
     const bool nfoByDefault
-        = selection == u"alwaysAscii" || selection == u"extensionSelectDefaultAscii";
+        = selection == FontSelection::AlwaysNfo || selection == FontSelection::ExtensionDefaultNfo;
     return kind == FileKind::Nfo || (kind == FileKind::Unknown && nfoByDefault) ? 2 : 1;
 }
 

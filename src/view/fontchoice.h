@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringView>
+
+#include <optional>
 
 class QPalette;
 class SettingsTable;
@@ -14,12 +17,20 @@ enum class FileKind { Nfo = 0, Text = 1, Unknown = 2 };
 // document ("0" or empty) is always unknown.
 FileKind GetFileKind(const QString &path, const QString &associationString);
 
-// Whether the NFO set applies for a file kind under a fontSelection value;
-// an unknown value gives true and sets *unknownSelection.
-bool UseNfoFont(FileKind kind, const QString &fontSelection, bool *unknownSelection = nullptr);
-// The same from the settings; an unknown fontSelection is stored back as
-// the default at once.
-bool UseNfoFont(const QString &path, SettingsTable &settings);
+// Which font set a document gets: always one, or by the kind of file with
+// one of them for files of unknown kind.
+enum class FontSelection { AlwaysNfo, AlwaysText, ExtensionDefaultNfo, ExtensionDefaultText };
+
+// The stored fontSelection values; case matters.
+std::optional<FontSelection> ParseFontSelection(QStringView text);
+QString FontSelectionText(FontSelection selection);
+
+// Whether the NFO set applies for a file kind; an unknown selection gives true.
+bool UseNfoFont(FileKind kind, std::optional<FontSelection> selection);
+// The same from the settings, which it leaves as they are.
+bool UseNfoFont(const QString &path, const SettingsTable &settings);
+// An unknown stored fontSelection goes back to the default; true when it did.
+bool RepairFontSelection(SettingsTable &settings);
 
 // The save dialog's filter to preselect: 2 "nfo file (*.nfo)", 1 "Text file (*.txt)".
 int SuggestedSaveFilterIndex(const QString &path, const SettingsTable &settings);

@@ -94,6 +94,20 @@ TEST_F(FontsTest, FontKeysSwitchTheSetKeepingTextSelectionAndModifiedState)
     EXPECT_EQ(changes.count(), 0);
 }
 
+// Regression: the save dialog kept the type chosen before the selection changed.
+TEST_F(FontsTest, FontSelectionChangesTheProposedSaveType)
+{
+    auto window = start();
+    EXPECT_EQ(window->saveDialogState().filterIndex, 0); // "Text file (*.txt)"
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_EQ(store.values[QStringLiteral("fontSelection")],
+        QStringLiteral("extensionSelectDefaultAscii"));
+    EXPECT_EQ(window->saveDialogState().filterIndex, 1); // "nfo file (*.nfo)"
+    EXPECT_EQ(window->saveDialogState().fileName, QString());
+    QTest::keyClick(window.get(), Qt::Key_F12);
+    EXPECT_EQ(window->saveDialogState().filterIndex, 0);
+}
+
 TEST_F(FontsTest, ChoosingTheCheckedItemAgainKeepsItChecked)
 {
     auto window = start();

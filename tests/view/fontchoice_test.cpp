@@ -49,15 +49,27 @@ INSTANTIATE_TEST_SUITE_P(Cases, FileKindTest,
 TEST(UseNfoFontTest, EachSelectionByKind)
 {
     const auto nfo = FileKind::Nfo, text = FileKind::Text, unknown = FileKind::Unknown;
-    const QString always = QStringLiteral("alwaysAscii"), never = QStringLiteral("alwaysAnsi");
-    const QString byExtNfo = QStringLiteral("extensionSelectDefaultAscii");
-    const QString byExtText = QStringLiteral("extensionSelectDefaultAnsi");
+    const auto always = FontSelection::AlwaysNfo, never = FontSelection::AlwaysText;
+    const auto byExtNfo = FontSelection::ExtensionDefaultNfo;
+    const auto byExtText = FontSelection::ExtensionDefaultText;
     EXPECT_TRUE(UseNfoFont(text, always));
     EXPECT_FALSE(UseNfoFont(nfo, never));
     EXPECT_TRUE(UseNfoFont(unknown, byExtNfo));
     EXPECT_FALSE(UseNfoFont(text, byExtNfo));
     EXPECT_TRUE(UseNfoFont(nfo, byExtText));
     EXPECT_FALSE(UseNfoFont(unknown, byExtText));
+    EXPECT_TRUE(UseNfoFont(text, std::nullopt));
+}
+
+TEST(FontSelectionTest, EveryValueReadsBackAndCaseMatters)
+{
+    for (const auto selection : { FontSelection::AlwaysNfo, FontSelection::AlwaysText,
+             FontSelection::ExtensionDefaultNfo, FontSelection::ExtensionDefaultText })
+        EXPECT_EQ(ParseFontSelection(FontSelectionText(selection)), selection);
+    EXPECT_EQ(
+        ParseFontSelection(u"extensionSelectDefaultAnsi"), FontSelection::ExtensionDefaultText);
+    EXPECT_EQ(ParseFontSelection(u"AlwaysAscii"), std::nullopt);
+    EXPECT_EQ(ParseFontSelection(u""), std::nullopt);
 }
 
 TEST(UseNfoFontTest, UntitledFollowsTheDefaultOfTheSelection)
@@ -69,11 +81,14 @@ TEST(UseNfoFontTest, UntitledFollowsTheDefaultOfTheSelection)
     EXPECT_TRUE(s.store.writes.empty());
 }
 
-TEST(UseNfoFontTest, UnknownSelectionIsRepairedAndStoredButUsesNfoOnce)
+TEST(UseNfoFontTest, UnknownSelectionUsesNfoUntilRepaired)
 {
     FontTestSettings s;
     s.set(SettingKey::fontSelection, QStringLiteral("AlwaysAscii")); // case matters
     EXPECT_TRUE(UseNfoFont(QStringLiteral("/a/b.txt"), s.table));
+    EXPECT_TRUE(s.store.writes.empty()); // asking writes nothing
+    EXPECT_TRUE(RepairFontSelection(s.table));
+    EXPECT_FALSE(RepairFontSelection(s.table));
     EXPECT_EQ(
         s.table[SettingKey::fontSelection].value(), QStringLiteral("extensionSelectDefaultAnsi"));
     EXPECT_EQ(s.store.values[QStringLiteral("fontSelection")],
