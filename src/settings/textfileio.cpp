@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <algorithm>
 #include <cerrno>
 
 SettingsFileText decodeText(const QByteArray &bytes)
@@ -21,9 +22,27 @@ SettingsFileText decodeText(const QByteArray &bytes)
     return { std::move(utf8.text), Encoding::Utf8, false, true };
 }
 
+namespace {
+
+// 8-bit bytes that would be read back as UTF-8 ("\xC3\xA9" for "Ã©") would
+// come back as other text.
+bool readsBackAsUtf8(const QByteArray &bytes)
+{
+    const bool multiByte
+        = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) >= 0x80; });
+    return multiByte && !DecodeBytes(bytes, Encoding::Utf8).invalidBytes;
+}
+
+} // namespace
+
 QByteArray encodeText(const QString &text, Encoding encoding, bool byteOrderMark)
 {
-    if (encoding == Encoding::Ansi && !IsWindows1252Representable(text)) {
+    if (encoding == Encoding::Ansi) {
+        if (IsWindows1252Representable(text)) {
+            QByteArray bytes = EncodeText(text, encoding);
+            if (!readsBackAsUtf8(bytes))
+                return bytes;
+        }
         encoding = Encoding::Utf16LE;
         byteOrderMark = true;
     }
