@@ -74,7 +74,11 @@ TformMain::TformMain(const StartupOptions &options, QWidget *parent)
     SetupWindowOptions();
     StartFontSet();
     SetupDocumentCommands();
+    SetupLineCommands();
+    SetupSearch();
+    SetupStatusBar();
     ProcessCommandLine(options.arguments);
+    UpdateStatusBar(false);
 }
 
 TformMain::~TformMain()

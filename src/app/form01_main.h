@@ -1,6 +1,7 @@
 #pragma once
 
 #include "edit/editcommand.h"
+#include "edit/prefixes.h"
 #include "links/linkactions.h"
 #include "links/linkfinder.h"
 #include "platform/seams.h"
@@ -109,6 +110,23 @@ public:
     LinkKind LinkDoubleClickStep(QPoint pos);
     bool overwriteMode() const { return m_overwriteMode; }
 
+    // Line commands and line prefixes (form01_main_lines.cpp). The key
+    // handling offers Tab (indent) and Shift+Tab to IndentLines, which is true
+    // when it took the key; and Alt+A / Alt+R to AskPrefix while the quick
+    // prefix commands are disabled.
+    bool IndentLines(bool indent, bool fromMenu);
+    void AskPrefix(const QString &prefix, bool add);
+    void AddRemovePrefix(const QString &prefix, bool add);
+    void SetLastPrefix(const QString &prefix);
+    const PrefixMemory &prefixMemory() const { return m_prefixMemory; }
+    // Search (form01_main_search.cpp): the find dialog lives for the whole run.
+    class TformMyFind *findDialog() const { return m_findDialog; }
+    void SelectAndReveal(int start, int length, int margin);
+
+    // Status bar (form01_main_statusbar.cpp).
+    class TStatusPanels *statusPanels() const { return m_statusPanels; }
+    void UpdateStatusBar(bool caretOnly);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -151,6 +169,36 @@ private:
     void ExtensionDefaultNfo1Click();
     void ExtensionDefaultTxt1Click();
 
+    // Case conversion (form01_main_case.cpp).
+    void Makeuppercase1Click();
+    void Makelowercase1Click();
+    void SentenceCase1Click();
+    void MakeWordCase1Click();
+    void InvertCase1Click();
+
+    // Search and go to line (form01_main_search.cpp).
+    void SetupSearch();
+    void Findtext1Click();
+    void Findnext1Click();
+    void Findprevious1Click();
+    void Replace1Click();
+    void Goto1Click();
+
+    // Status bar (form01_main_statusbar.cpp).
+    void SetupStatusBar();
+    void ToggleStatusItem(QAction *item, SettingKey key, bool caretOnly);
+    void StatusbarMenuClick();
+    void CaretpositionMenuClick();
+    void SelectionlengthMenuClick();
+    void ReadonlyindicatorMenuClick();
+    void OverwriteindicatorMenuClick();
+    void UnicodeindicatorMenuClick();
+    void FilesizeMenuClick();
+    void FilepathMenuClick();
+    void ZoomLevelMenuClick();
+    void StatusBar1MouseMove(int x);
+    void StatusBar1DblClick();
+
     // Settings storage (form01_main_storage.cpp).
     void ChooseStorage();
     void RunStorageSetup();
@@ -174,6 +222,7 @@ private:
     void OpenDroppedFile(const QString &path);
     UnicodeWarningAnswer ShowUnicodeWarning(Encoding encoding);
     bool FontSetChanges(const QString &path);
+    bool LoadFile(const QString &path, const QString &encodingName, bool resetCaret);
 
 signals:
     // The first file of a drop; opening it belongs to the document commands.
@@ -200,9 +249,28 @@ private:
     Encoding m_encoding = Encoding::None;
     // What the last loaded text was decoded with; saving with no encoding uses it.
     Encoding m_loadEncoding = Encoding::None;
+    // The loaded file's line ends and byte order mark, kept for saving.
+    FileForm m_fileForm;
     FileDialogState m_openDialog;
     FileDialogState m_saveDialog;
     class TformUnicodeWarning *m_unicodeWarning = nullptr;
+
+    // Line commands and line prefixes (form01_main_lines.cpp).
+    void SetupLineCommands();
+    void ApplyKeepingView(const TextEdit &edit, bool restoreSelection, int shift);
+    void Deleteline1Click();
+    void T1Click();
+    void Untabifyselectedlines1Click();
+    void SortselectedlinesAZ1Click();
+    void SortselectedlinesZA1Click();
+    void insertDate1Click();
+    void Appendcustomstringtoselectedlines1Click();
+    void Appendlaststringtoselectedlines1Click();
+    void Removelaststringtoselectedlines1Click();
+    PrefixMemory m_prefixMemory;
+    class TformAddRemovePrefix *m_addRemovePrefix = nullptr;
+    class TformMyFind *m_findDialog = nullptr;
+    class TStatusPanels *m_statusPanels = nullptr;
 
     // Links (form01_main_links.cpp).
     void SetupLinks();

@@ -81,8 +81,8 @@ void TformMain::ApplyFont(const QString &fileName)
     // handlers from taking the relayout for an edit all the same.
     const QString selection = m_settings[SettingKey::fontSelection].value();
     m_suppressChange = true;
-    m_nfoFontActive
-        = ::ApplyFont(ui->Memo1, m_settings, fileName, m_view.zoomPercent, m_view.tabStopsSet);
+    m_nfoFontActive = ::ApplyFont(ui->Memo1, m_settings, fileName, m_view.zoomPercent,
+        m_view.tabStopsSet, IsUnicode(m_encoding));
     m_fontApplied = true;
     m_suppressChange = false;
     // A broken selection was just repaired: the menu shows the stored value.
@@ -99,6 +99,7 @@ void TformMain::SetFontSelection(const QString &value)
     ApplyFont(m_fileName);
     UpdateFontSelectionMenu();
     view.Restore();
+    UpdateStatusBar(true);
 }
 
 void TformMain::UpdateFontSelectionMenu()

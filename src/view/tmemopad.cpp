@@ -7,9 +7,11 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
@@ -54,8 +56,16 @@ void TMemoPad::setText(const QString &text)
 
 void TMemoPad::setText(QString &&text)
 {
+    SetTextInSteps(std::move(text), {});
+}
+
+void TMemoPad::SetTextInSteps(QString &&text, const std::function<void(int percent)> &step)
+{
     const DocumentForm form = ToDocumentForm(std::move(text));
-    setPlainText(form.text);
+    if (step && form.text.size() > TextStep)
+        InsertInSteps(form.text, step);
+    else
+        setPlainText(form.text);
     if (!form.marks.isEmpty()) {
         // Marking the stand-ins is part of setting the text, not an edit to undo.
         document()->setUndoRedoEnabled(false);
@@ -63,6 +73,36 @@ void TMemoPad::setText(QString &&text)
         document()->setUndoRedoEnabled(true);
     }
     InvalidateLayout();
+}
+
+// Pieces end after a line break, so no block is split between two of them.
+void TMemoPad::InsertInSteps(const QString &text, const std::function<void(int percent)> &step)
+{
+    {
+        // The program hears of the new text once, when it is all there.
+        const QSignalBlocker quiet(this);
+        clear();
+        document()->setUndoRedoEnabled(false);
+        QTextCursor cursor(document());
+        const qsizetype n = text.size();
+        for (qsizetype from = 0; from < n;) {
+            qsizetype to = std::min(n, from + TextStep);
+            if (to < n) {
+                // A block put in by halves would be laid out again for each.
+                qsizetype lineEnd = text.lastIndexOf(QLatin1Char('\n'), to - 1);
+                if (lineEnd < from)
+                    lineEnd = text.indexOf(QLatin1Char('\n'), to);
+                to = lineEnd < 0 ? n : lineEnd + 1;
+            }
+            cursor.insertText(text.sliced(from, to - from));
+            from = to;
+            step(int(from * 100 / n));
+        }
+        document()->setUndoRedoEnabled(true);
+        setTextCursor(QTextCursor(document()));
+    }
+    emit textChanged();
+    emit cursorPositionChanged();
 }
 
 QString TMemoPad::text() const
@@ -443,7 +483,9 @@ int TMemoPad::PosFromChar16(int index) const
 
 void TMemoPad::SetTabStops(int dialogUnits)
 {
-    const qreal distance = dialogUnits * AverageCharWidth() / 4.0;
+    // The real average, not the whole pixels of AverageCharWidth: columns
+    // after several tabs would drift from where the characters are.
+    const qreal distance = dialogUnits * QFontMetricsF(font()).averageCharWidth() / 4.0;
     if (distance == tabStopDistance())
         return;
     setTabStopDistance(distance);

@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include <climits>
+#include <functional>
 #include <optional>
 
 class BlockLineCounter;
@@ -52,6 +53,12 @@ public:
     // The whole text, exactly as set: lone CR and lone LF included.
     void setText(const QString &text);
     void setText(QString &&text);
+    // The same for a large text, put in piece by piece; step is called after
+    // each piece with the share done, so the caller can show progress and
+    // let the window paint.
+    void SetTextInSteps(QString &&text, const std::function<void(int percent)> &step);
+    // Texts longer than this go in in pieces of this many characters.
+    static constexpr qsizetype TextStep = 1 << 20;
     QString text() const;
     int TextLength() const;
     QString TextRange(int start, int end) const;
@@ -164,6 +171,7 @@ protected:
 
 private:
     void InsertText(const QString &programText);
+    void InsertInSteps(const QString &text, const std::function<void(int percent)> &step);
     void DropMarkFormat();
     void NoteContentsChange(int from, int charsRemoved, int charsAdded);
     void InvalidateLayout();

@@ -66,6 +66,47 @@ TEST(FontFileTest, EveryCellIsOneWidthAndLinesHaveNoGap)
     }
 }
 
+QImage Picture(const QRawFont &font, char32_t codePoint)
+{
+    return font.alphaMapForGlyph(GlyphOf(font, codePoint), QRawFont::PixelAntialiasing);
+}
+
+// Regression: UTF-8 text showed U+0080 to U+00FF as the code page picture of
+// that byte ("gewähre" as "gewΣhre"). The twins draw each character as
+// itself, with the very pixels the 8-bit faces use for the same picture.
+TEST(FontFileTest, UnicodeTwinsDrawEveryCharacterAsItself)
+{
+    RegisterPrivateFonts(fontDir);
+    for (const auto &[family, pixels] : { std::pair { "ASCII VGA", 16 },
+             std::pair { "ASCII EGA", 14 }, std::pair { "ASCII", 16 } }) {
+        QFont bytesFont { QLatin1String(family) };
+        bytesFont.setPixelSize(pixels);
+        QFont unicodeFont(QLatin1String(family) + QStringLiteral(" Unicode"));
+        unicodeFont.setPixelSize(pixels);
+        const QRawFont bytes = QRawFont::fromFont(bytesFont);
+        const QRawFont unicode = QRawFont::fromFont(unicodeFont);
+        ASSERT_EQ(unicode.familyName(), unicodeFont.family()) << family;
+        ASSERT_EQ(bytes.familyName(), bytesFont.family()) << family;
+        // a-umlaut is byte 0x84 of code page 437, at 1252's place for 0x84.
+        const std::pair<char32_t, char32_t> same[] = { { U'\u00E4', U'\u201E' },
+            { U'\u00FC', U'\u0081' }, { U'\u2554', U'\u00C9' }, { U'\u2588', U'\u00DB' },
+            { U'\u2591', U'\u00B0' }, { U'A', U'A' }, { U'\u263A', U'\u0001' } };
+        for (auto [character, bytePlace] : same) {
+            EXPECT_NE(GlyphOf(unicode, character), 0u) << family;
+            EXPECT_EQ(Picture(unicode, character), Picture(bytes, bytePlace))
+                << family << " U+" << std::hex << unsigned(character);
+        }
+        EXPECT_NE(Picture(unicode, U'\u00E4'), Picture(bytes, U'\u00E4')) << family; // not Sigma
+        for (char32_t character : { U'\u00D7', U'\u0416', U'\u20AC', U'\uFFFD' })
+            EXPECT_NE(GlyphOf(unicode, character), 0u)
+                << family << " U+" << std::hex << unsigned(character);
+        const QPointF advance
+            = unicode.advancesForGlyphIndexes({ GlyphOf(unicode, U'\u00D7') }).first();
+        EXPECT_DOUBLE_EQ(advance.x(), 8.0) << family;
+    }
+    UnregisterPrivateFonts();
+}
+
 // One face drawn in the editor: stored face and height, zoom, and the
 // line height and cell width the picture must show.
 struct PixelCase

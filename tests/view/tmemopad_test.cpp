@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -201,7 +202,9 @@ TEST_F(EditorTest, LineScrollMovesByLinesAndAverageCharacterWidths)
 TEST_F(EditorTest, TabStopsAreInQuarterCharacterWidths)
 {
     editor->SetTabStops(32);
-    EXPECT_DOUBLE_EQ(editor->tabStopDistance(), 8.0 * editor->AverageCharWidth());
+    // The font's real average, not the whole pixels reported as the average width.
+    EXPECT_DOUBLE_EQ(
+        editor->tabStopDistance(), 8.0 * QFontMetricsF(editor->font()).averageCharWidth());
 }
 
 // ---- paste and copy -------------------------------------------------------
