@@ -4,6 +4,7 @@
 #include "l10n/messages.h"
 #include "links/memolinkview.h"
 #include "platform/messagebox.h"
+#include "search/form05_myfind.h"
 #include "ui_form01_main.h"
 #include "view/clipboardtext.h"
 #include "view/tmemopad.h"
@@ -22,9 +23,14 @@ bool TformMain::MemoKeyDown(QKeyEvent *event)
 {
     if (FormShortCut(*event))
         return true;
-    if (Memo1KeyDown(*event))
-        return true;
-    return FormKeyPress(*event);
+    const bool taken = Memo1KeyDown(*event) || FormKeyPress(*event);
+    UpdateStatusBar(true);
+    return taken;
+}
+
+void TformMain::MemoKeyUp(QKeyEvent *)
+{
+    UpdateStatusBar(true);
 }
 
 bool TformMain::FormShortCut(const QKeyEvent &event)
@@ -34,6 +40,7 @@ bool TformMain::FormShortCut(const QKeyEvent &event)
     context.directScrolling = IsDirectScrollingActive(event.modifiers());
     context.leftRightScrolls = m_settings[SettingKey::directScrollingLeftRightEnabled].isOn();
     context.useWordDetection = m_settings[SettingKey::useWordDetection].isOn();
+    context.quickPrefixEnabled = m_prefixMemory.QuickCommandsEnabled();
     return RunKeyAction(KeyTableAction(event.key(), event.modifiers(), context), event);
 }
 
@@ -52,10 +59,17 @@ bool TformMain::RunKeyAction(KeyAction action, const QKeyEvent &event)
     case KeyAction::WordRight:
         MoveByWord(action == KeyAction::WordLeft, event.modifiers() & Qt::ShiftModifier);
         return true;
+    case KeyAction::Indent:
+    case KeyAction::Unindent:
+        return IndentLines(action == KeyAction::Indent, false);
+    case KeyAction::AskPrefixAdd:
+    case KeyAction::AskPrefixRemove:
+        m_findDialog->hide();
+        AskPrefix(m_prefixMemory.LastPrefix(), action == KeyAction::AskPrefixAdd);
+        return true;
     case KeyAction::Swallow:
         return true;
     default:
-        // Tab, Shift+Tab, Alt+A and Alt+R go on until their commands take them.
         return false;
     }
 }
@@ -116,6 +130,7 @@ bool TformMain::Memo1KeyDown(const QKeyEvent &event)
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (event.key() == Qt::Key_Insert && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) {
         m_overwriteMode = !m_overwriteMode;
+        UpdateStatusBar(false);
         return true; // the control keeps no overwrite mode of its own
     }
     if (event.key() == Qt::Key_Escape)
@@ -142,7 +157,9 @@ void TformMain::OverwriteStep(const QKeyEvent &event)
 
 void TformMain::EscapeKey()
 {
-    if (MenuBarShownForAMoment())
+    if (m_findDialog->isVisible())
+        m_findDialog->hide();
+    else if (MenuBarShownForAMoment())
         SetMenuBarVisible(false);
     else if (m_settings[SettingKey::escExits].isOn())
         close();
@@ -159,6 +176,12 @@ bool TformMain::FormKeyPress(const QKeyEvent &event)
 // ---- mouse ----------------------------------------------------------------
 
 void TformMain::MemoMouseDown(QMouseEvent *event)
+{
+    MouseDownSteps(event);
+    UpdateStatusBar(true);
+}
+
+void TformMain::MouseDownSteps(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -237,6 +260,7 @@ void TformMain::MemoMouseUp(QMouseEvent *event)
     m_clicks.EndDrag();
     CopyOnSelect();
     LinkReleaseStep(event->button(), event->position().toPoint(), event->modifiers());
+    UpdateStatusBar(true);
     m_clicks.mouseDownPoint = QPoint();
     m_clicks.wordDragAnchor = {};
 }

@@ -49,11 +49,6 @@ void TformMain::SetupStatusBar()
         (ui.get()->*row.item)->setChecked(m_settings[row.key].isOn());
     connect(m_statusPanels, &TStatusPanels::MouseMoved, this, &TformMain::StatusBar1MouseMove);
     connect(m_statusPanels, &TStatusPanels::DoubleClicked, this, &TformMain::StatusBar1DblClick);
-    const auto caretOnly = [this] { UpdateStatusBar(true); };
-    connect(ui->Memo1, &TMemoPad::KeyDown, this, caretOnly);
-    connect(ui->Memo1, &TMemoPad::KeyUp, this, caretOnly);
-    connect(ui->Memo1, &TMemoPad::MouseDown, this, caretOnly);
-    connect(ui->Memo1, &TMemoPad::MouseUp, this, caretOnly);
 }
 
 void TformMain::UpdateStatusBar(bool caretOnly)
@@ -169,7 +164,10 @@ void TformMain::StatusBar1MouseMove(int x)
 
 void TformMain::StatusBar1DblClick()
 {
-    // The zoom panel's reset comes with the zoom commands; its tag is kept.
+    if (m_statusPanels->tag() == zoomPanel) {
+        ChangeZoom(ZoomStep::Reset);
+        return;
+    }
     if (m_statusPanels->tag() != pathPanel)
         return;
     const QString &path = m_statusPanels->PanelText(pathPanel);

@@ -83,6 +83,8 @@ TEST_F(StatusBarTest, SelectionLengthItemShowsTheCountWithoutBreaks)
 TEST_F(StatusBarTest, SavedUtf16BigEndianFileShowsIndicatorSizeAndPath)
 {
     const QString path = writeFile("big.txt", QByteArray("\xFE\xFF\0a\0b", 6));
+    // A fitted width would push the path panel out of the narrow window.
+    window->settings()[SettingKey::autoWidth].setOn(false);
     ASSERT_TRUE(window->OpenFile(path, QString(), true));
     EXPECT_EQ(text(unicodePanel), u"UTF-16 BE");
     EXPECT_EQ(text(pathPanel), path);

@@ -277,8 +277,9 @@ TEST(ZoomStepPixels, EveryStepIsSeamless)
         // Below 16 pixels a font pixel is less than a screen pixel: the two
         // lines may merge, and below 8 a line may fall between pixel centres.
         const int pixelSize = editor.font().pixelSize();
-        if (pixelSize >= 8)
+        if (pixelSize >= 8) {
             EXPECT_GE(fullRows, pixelSize >= 16 ? 2 : 1) << "zoom " << zoom;
+        }
     }
     UnregisterPrivateFonts();
 }
