@@ -98,6 +98,21 @@ TEST_F(StatusBarTest, SavedUtf16BigEndianFileShowsIndicatorSizeAndPath)
     EXPECT_EQ(fakes.clipboard, path);
 }
 
+TEST_F(StatusBarTest, InsertShowsOverwriteAndZoomPanelDoubleClickResets)
+{
+    QTest::keyClick(memo(), Qt::Key_Insert);
+    EXPECT_EQ(width(overwritePanel), 90);
+    QTest::keyClick(memo(), Qt::Key_Insert);
+    EXPECT_EQ(width(overwritePanel), 0);
+
+    QTest::keyClick(memo(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(text(zoomPanel), u"110%");
+    QTest::mouseMove(bar(), QPoint(middleOf(zoomPanel), 5));
+    QTest::mouseDClick(bar(), Qt::LeftButton, {}, QPoint(middleOf(zoomPanel), 5));
+    EXPECT_EQ(window->zoomPercent(), 100);
+    EXPECT_EQ(text(zoomPanel), u"100%");
+}
+
 TEST_F(StatusBarTest, AnsiDocumentHidesTheIndicatorAndHiddenPathStillHints)
 {
     const QString path = writeFile("plain.txt", QByteArray("caf\xE9"));
