@@ -1,7 +1,7 @@
 #include "form01_main.h"
 
 #include "commandline.h"
-#include "l10n/messages.h"
+#include "l10n/language.h"
 #include "platform/messagebox.h"
 #include "platform/placement.h"
 #include "platform/texthelpers.h"
@@ -31,12 +31,6 @@ SettingsStore *StoreOrNull(const StartupOptions &options, std::unique_ptr<Settin
     return own.get();
 }
 
-bool IsCjkLanguage()
-{
-    const QString languageFile = message(Msg::languageFile).toLower();
-    return languageFile == u"orvane.kor" || languageFile == u"orvane.chs";
-}
-
 QRect VirtualDesktop()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -54,7 +48,7 @@ TformMain::TformMain(const StartupOptions &options, QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::TformMain>())
     , m_storage(options.storage)
-    , m_settings(StoreOrNull(options, m_ownStore), IsCjkLanguage())
+    , m_settings(StoreOrNull(options, m_ownStore), CjkLanguageActive())
 {
     ui->setupUi(this);
     mainForm = this;
@@ -77,6 +71,8 @@ TformMain::TformMain(const StartupOptions &options, QWidget *parent)
     SetupLineCommands();
     SetupSearch();
     SetupStatusBar();
+    SetupRecentFiles();
+    SetupLanguage();
     ProcessCommandLine(options.arguments);
     UpdateStatusBar(false);
 }
@@ -123,7 +119,7 @@ void TformMain::SetupExePath(const QString &exePath)
     m_exePath = canonical.isEmpty() ? exePath : canonical;
     const int slash = m_exePath.lastIndexOf(QLatin1Char('/'));
     m_exeFolder = slash < 0 ? m_exePath : m_exePath.left(slash + 1);
-    m_isCjkLanguage = IsCjkLanguage();
+    m_isCjkLanguage = CjkLanguageActive();
 }
 
 void TformMain::LoadSettings()
@@ -141,6 +137,7 @@ void TformMain::CheckVersion()
         return;
     m_settings[SettingKey::currentVersion].setValue(m_versionText);
     RunStorageSetup();
+    RegisterLanguage();
 }
 
 void TformMain::ApplyReadOnly()

@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 
 class QAction;
@@ -126,6 +127,11 @@ public:
     // Status bar (form01_main_statusbar.cpp).
     class TStatusPanels *statusPanels() const { return m_statusPanels; }
     void UpdateStatusBar(bool caretOnly);
+
+    // Recent files and folder navigation (form01_main_recent.cpp).
+    void RebuildRecentMenu();
+    void ClearRecentFiles();
+    void OpenNeighbourFile(bool previous);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -323,6 +329,23 @@ private:
     void MenuBarStep(Qt::KeyboardModifiers modifiers, bool keyPress);
     bool MenuBarShownForAMoment() const;
     void ApplicationEventsDeactivate();
+
+    // Recent files (form01_main_recent.cpp).
+    void SetupRecentFiles();
+    void File1Click();
+    void NextFile1Click();
+    void PreviousFile1Click();
+    void RecentItemClick(int index);
+    void AddRecentFile(const QString &path);
+    void RemoveRecentFile(const QString &path);
+    class QAction *m_recentSeparator = nullptr;
+    std::array<class QAction *, 20> m_recentItems {};
+
+    // Language (form01_main_language.cpp).
+    void SetupLanguage();
+    // The version setup's last step: the stored language choice for this program.
+    void RegisterLanguage();
+    void Localizationfile1Click();
 };
 
 // The one main window of the process, for dialogs and messages.

@@ -81,6 +81,9 @@ void TformMain::ConnectCommands()
         { &Ui::TformMain::Topmost1, &TformMain::Topmost1Click },
         { &Ui::TformMain::alphablend1, &TformMain::alphablend1Click },
         { &Ui::TformMain::MenuBar1, &TformMain::MenuBarMenuClick },
+        { &Ui::TformMain::NextFile1, &TformMain::NextFile1Click },
+        { &Ui::TformMain::PreviousFile1, &TformMain::PreviousFile1Click },
+        { &Ui::TformMain::Localizationfile1, &TformMain::Localizationfile1Click },
     };
     for (const CommandRow &row : table)
         connect(ui.get()->*row.action, &QAction::triggered, this, row.handler);

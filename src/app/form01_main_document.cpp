@@ -5,6 +5,7 @@
 #include "platform/messagebox.h"
 #include "platform/texthelpers.h"
 #include "platform/timeformat.h"
+#include "text/encodinglabels.h"
 #include "text/form09_unicodewarning.h"
 #include "text/textload.h"
 #include "text/textsave.h"
@@ -154,12 +155,12 @@ void TformMain::SetupDocumentCommands()
     m_openDialog.filters = { tr("All files (*)"), tr("All text files (*.nfo *.diz *.txt)"),
         tr("Info files (*.nfo *.diz)"), tr("Text files (*.txt)") };
     m_openDialog.defaultSuffix = QStringLiteral("nfo");
-    m_openDialog.encodings = EncodingNames();
+    m_openDialog.encodings = EncodingLabels();
     m_saveDialog.filters = { tr("Text file (*.txt)"), tr("nfo file (*.nfo)"),
         tr("diz file (*.diz)"), tr("All files (*)") };
     m_saveDialog.defaultSuffix = QStringLiteral("txt");
     m_saveDialog.confirmOverwrite = true;
-    m_saveDialog.encodings = EncodingNames();
+    m_saveDialog.encodings = EncodingLabels();
     m_unicodeWarning = new TformUnicodeWarning(this);
 
     connect(ui->Memo1, &QPlainTextEdit::textChanged, this, &TformMain::Memo1Change);
@@ -402,7 +403,11 @@ void TformMain::SetDocument(const QString &path, Encoding encoding, bool applyFo
             m_openDialog.directory = FolderOf(path, separator);
             m_saveDialog.directory = m_openDialog.directory;
         }
+        if (titled)
+            AddRecentFile(path);
         ui->Reopen1->setEnabled(titled);
+        ui->NextFile1->setEnabled(titled);
+        ui->PreviousFile1->setEnabled(titled);
     }
     SetEncoding(encoding);
 }

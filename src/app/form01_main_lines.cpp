@@ -6,13 +6,16 @@
 #include "form01_main.h"
 #include "l10n/messages.h"
 #include "platform/messagebox.h"
+#include "search/form05_myfind.h"
 #include "ui_form01_main.h"
 #include "view/fontchoice.h"
 #include "view/memoeditsource.h"
 #include "view/resetscrolledposition.h"
 #include "view/tmemopad.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScopeGuard>
 
 namespace {
 
@@ -20,6 +23,14 @@ namespace {
 QString MenuText(QString caption)
 {
     return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// Sorting or prefixing a large block takes a moment.
+template <typename Work> void WithBusyCursor(Work work)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    work();
 }
 
 // Hands a menu shortcut to the menu that the editor would otherwise take as
@@ -60,9 +71,11 @@ void TformMain::SetupLineCommands()
 
 void TformMain::ApplyKeepingView(const TextEdit &edit, bool restoreSelection, int shift)
 {
-    ResetScrolledPosition view(ui->Memo1, restoreSelection, shift);
-    ui->Memo1->ApplyEdit(edit);
-    view.Restore();
+    WithBusyCursor([&] {
+        ResetScrolledPosition view(ui->Memo1, restoreSelection, shift);
+        ui->Memo1->ApplyEdit(edit);
+        view.Restore();
+    });
 }
 
 void TformMain::Deleteline1Click()
@@ -100,12 +113,14 @@ void TformMain::Untabifyselectedlines1Click()
 
 void TformMain::SortselectedlinesAZ1Click()
 {
-    RunEditCommand([](const EditRequest &r) { return SortLines(r, true); });
+    WithBusyCursor(
+        [&] { RunEditCommand([](const EditRequest &r) { return SortLines(r, true); }); });
 }
 
 void TformMain::SortselectedlinesZA1Click()
 {
-    RunEditCommand([](const EditRequest &r) { return SortLines(r, false); });
+    WithBusyCursor(
+        [&] { RunEditCommand([](const EditRequest &r) { return SortLines(r, false); }); });
 }
 
 void TformMain::insertDate1Click()
@@ -138,6 +153,7 @@ void TformMain::AddRemovePrefix(const QString &prefix, bool add)
 
 void TformMain::AskPrefix(const QString &prefix, bool add)
 {
+    m_findDialog->hide();
     SettingsValue &remember = m_settings[SettingKey::rememberPrefixString];
     const std::optional<PrefixAnswer> answer
         = m_addRemovePrefix->AskPrefix(prefix, add, remember.isOn());

@@ -49,6 +49,9 @@ void TformMain::SetupStatusBar()
         (ui.get()->*row.item)->setChecked(m_settings[row.key].isOn());
     connect(m_statusPanels, &TStatusPanels::MouseMoved, this, &TformMain::StatusBar1MouseMove);
     connect(m_statusPanels, &TStatusPanels::DoubleClicked, this, &TformMain::StatusBar1DblClick);
+    // Every caret move, by key, mouse or command, refreshes the caret panels.
+    connect(
+        ui->Memo1, &QPlainTextEdit::cursorPositionChanged, this, [this] { UpdateStatusBar(true); });
 }
 
 void TformMain::UpdateStatusBar(bool caretOnly)

@@ -1,11 +1,17 @@
 #include "application.h"
 #include "form01_main.h"
+#include "l10n/translations.h"
 #include "settings/settingsstorage.h"
+
+#include <QLocale>
 
 int main(int argc, char **argv)
 {
     OrvaneApplication app(argc, argv);
     try {
+        // Before the first window, so every window is made translated.
+        LoadLanguageAtStart(&app, QCoreApplication::applicationFilePath(), processRegistry(),
+            QLocale::system().uiLanguages());
         SettingsStorage storage(
             StoragePaths::standard(QCoreApplication::applicationDirPath()), processRegistry());
         TformMain window(

@@ -1,5 +1,7 @@
 #include "seams.h"
 
+#include "platformtr.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -122,7 +124,7 @@ bool runFileDialog(QWidget *parent, FileDialogState &state, QFileDialog::AcceptM
     encodingBox->setCurrentIndex(state.encodingIndex);
     if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout())) {
         const int row = grid->rowCount();
-        grid->addWidget(new QLabel(QFileDialog::tr("Encoding:"), &dialog), row, 0);
+        grid->addWidget(new QLabel(Platform::Tr::tr("Encoding:"), &dialog), row, 0);
         grid->addWidget(encodingBox, row, 1);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

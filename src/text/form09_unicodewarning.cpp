@@ -1,5 +1,6 @@
 #include "form09_unicodewarning.h"
 
+#include "encodinglabels.h"
 #include "platform/messagebox.h"
 #include "platform/seams.h"
 #include "ui_form09_unicodewarning.h"
@@ -22,7 +23,7 @@ QString TformUnicodeWarning::WarningText(const QString &warning, Encoding encodi
 {
     if (encoding == Encoding::None)
         return warning;
-    return warning + QStringLiteral(" (\"") + EncodingName(encoding) + QStringLiteral("\")");
+    return warning + QStringLiteral(" (\"") + EncodingLabel(encoding) + QStringLiteral("\")");
 }
 
 UnicodeWarningAnswer TformUnicodeWarning::ShowUnicodeWarning(

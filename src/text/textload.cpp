@@ -1,8 +1,8 @@
 #include "textload.h"
 
 #include "l10n/messages.h"
+#include "texttr.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,8 +24,7 @@ QString tooLarge(const QString &path, qint64 size, qint64 maxBytes)
 {
     const qint64 mb = 1024 * 1024;
     return openFailure(path,
-        QCoreApplication::translate(
-            "TextFiles", "The file is too large (%1 MB; at most %2 MB can be opened).")
+        Text::Tr::tr("The file is too large (%1 MB; at most %2 MB can be opened).")
             .arg((size + mb - 1) / mb)
             .arg(maxBytes / mb));
 }
@@ -120,9 +119,8 @@ QString specialFileReason(const QString &path)
     if (!info.exists() || info.isFile())
         return {};
     if (info.isDir())
-        return QCoreApplication::translate("TextFiles", "It is a folder, not a file.");
-    return QCoreApplication::translate(
-        "TextFiles", "It is a device or a pipe, not a regular file.");
+        return Text::Tr::tr("It is a folder, not a file.");
+    return Text::Tr::tr("It is a device or a pipe, not a regular file.");
 }
 
 } // namespace

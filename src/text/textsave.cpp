@@ -1,6 +1,7 @@
 #include "textsave.h"
 
-#include <QCoreApplication>
+#include "texttr.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -8,8 +9,7 @@ namespace {
 
 QString saveFailure(const QString &path, const QString &reason)
 {
-    return QCoreApplication::translate("TextFiles", "Could not save file: ") + path
-        + QLatin1Char('\n') + reason;
+    return Text::Tr::tr("Could not save file: ") + path + QLatin1Char('\n') + reason;
 }
 
 // Like the read-only attribute elsewhere: a file nobody may write to is not
@@ -41,8 +41,7 @@ QString WriteFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo info(path);
     if (info.exists() && (!info.isFile() || isReadOnly(info)))
-        return QCoreApplication::translate(
-            "TextFiles", "The file is read-only or not a regular file.");
+        return Text::Tr::tr("The file is read-only or not a regular file.");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

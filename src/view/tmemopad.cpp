@@ -47,6 +47,8 @@ TMemoPad::TMemoPad(QWidget *parent)
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TMemoPad::DropMarkFormat);
 }
 
+TMemoPad::~TMemoPad() = default;
+
 // ---- text -----------------------------------------------------------------
 
 void TMemoPad::setText(const QString &text)
@@ -161,7 +163,21 @@ void TMemoPad::InvalidateLayout()
 {
     m_unlaidFrom = 0;
     m_unlaidTo = INT_MAX;
+    m_counter.reset();
     StartCounting();
+}
+
+// Kept while font, tab stops and width stay, so the advances it looked up
+// serve the next question too.
+BlockLineCounter &TMemoPad::Counter() const
+{
+    const qreal width = WrapWidth();
+    if (!m_counter || m_counterWidth != width) {
+        m_counter = std::make_unique<BlockLineCounter>(
+            document()->defaultFont(), document()->defaultTextOption(), width);
+        m_counterWidth = width;
+    }
+    return *m_counter;
 }
 
 void TMemoPad::NoteContentsChange(int from, int charsRemoved, int charsAdded)
@@ -213,8 +229,7 @@ bool TMemoPad::CountLines(int position, int line, qint64 budgetMs) const
 {
     if (!WordWrap() || m_unlaidFrom > m_unlaidTo)
         return true;
-    BlockLineCounter counter(
-        document()->defaultFont(), document()->defaultTextOption(), WrapWidth());
+    BlockLineCounter &counter = Counter();
     QElapsedTimer clock;
     clock.start();
     bool changed = false;

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class BlockLineCounter;
@@ -45,6 +46,7 @@ class TMemoPad : public QPlainTextEdit
 
 public:
     explicit TMemoPad(QWidget *parent = nullptr);
+    ~TMemoPad() override;
 
     void SetEvents(TMemoPadEvents *events) { m_events = events; }
     void SetUseCustomWordSelection(bool on) { m_useCustomWordSelection = on; }
@@ -179,6 +181,7 @@ private:
     void CountSomeLines();
     qreal WrapWidth() const;
     bool CountLines(int position, int line, qint64 budgetMs = -1) const;
+    BlockLineCounter &Counter() const;
     int LinesOfBlock(const QTextBlock &block, BlockLineCounter &counter) const;
     const QTextLayout *LinesWithin(const QTextBlock &block) const;
     int LineOfPosition(int position) const;
@@ -193,6 +196,8 @@ private:
     mutable int m_unlaidFrom = 0;
     mutable int m_unlaidTo = INT_MAX;
     QTimer *m_countTimer = nullptr;
+    mutable std::unique_ptr<BlockLineCounter> m_counter;
+    mutable qreal m_counterWidth = 0;
 };
 
 // The average character width of a control's font in pixels; -1 without a control.

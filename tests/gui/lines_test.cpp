@@ -199,15 +199,35 @@ TEST_F(LinesTest, AltAOnOneLineKeepsTheCaretOnItsText)
 TEST_F(LinesTest, TabIndentsOnlyAWholeLineOrSeveral)
 {
     setText(QStringLiteral("  ab\r\ncd"), 2, 4);
-    EXPECT_TRUE(window->IndentLines(true, false));
+    press(Qt::Key_Tab, Qt::NoModifier);
     EXPECT_EQ(memo()->text(), u"\t  ab\r\ncd");
     EXPECT_EQ(memo()->SelectedText(), u"\t  ab");
 
+    // Part of a line: the tab replaces the selection as usual.
     memo()->SetSel(8, 9);
-    EXPECT_FALSE(window->IndentLines(true, false));
-    memo()->SetSel(9, 9);
-    EXPECT_TRUE(window->IndentLines(false, false)); // Shift+Tab never types a tab
-    EXPECT_EQ(memo()->text(), u"\t  ab\r\ncd");
+    press(Qt::Key_Tab, Qt::NoModifier);
+    EXPECT_EQ(memo()->text(), u"\t  ab\r\nc\t");
+
+    // Shift+Tab never types a tab.
+    memo()->SetSel(0, 0);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(memo()->text(), u"  ab\r\nc\t");
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(memo()->text(), u"ab\r\nc\t");
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(memo()->text(), u"ab\r\nc\t");
+}
+
+TEST_F(LinesTest, AltRBeforeAnyStringOpensTheDialogWithRemove)
+{
+    setText(QStringLiteral("#a\r\nb"), 1, 1);
+    answerPrefixDialog(QStringLiteral("#"), false, false);
+    press(Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(seenDialogText.isEmpty());
+    EXPECT_FALSE(seenAdd);
+    EXPECT_EQ(memo()->text(), u"a\r\nb");
+    EXPECT_EQ(memo()->Caret(), 0);
+    EXPECT_TRUE(actionEnabled("Removelaststringtoselectedlines1"));
 }
 
 TEST_F(LinesTest, UntabifyUsesTheTabWidthInEffect)

@@ -27,6 +27,15 @@ std::vector<int> drawnLineStarts(const TMemoPad &editor)
     return starts;
 }
 
+std::vector<int> countedLineStarts(const TMemoPad &editor);
+
+// Counted first: the full layout would otherwise answer for the counts.
+bool countedEqualDrawn(const TMemoPad &editor)
+{
+    const std::vector<int> counted = countedLineStarts(editor);
+    return counted == drawnLineStarts(editor);
+}
+
 std::vector<int> countedLineStarts(const TMemoPad &editor)
 {
     std::vector<int> starts;
@@ -118,12 +127,27 @@ TEST_F(WrappedLinesTest, CountsFollowEdits)
     editor->setText(repeatedLines(QStringLiteral("edit me and see the lines move along"), 80));
     editor->SetWordWrap(true);
     editor->resize(12 * editor->AverageCharWidth() + 40, 200);
-    ASSERT_EQ(countedLineStarts(*editor), drawnLineStarts(*editor));
+    ASSERT_TRUE(countedEqualDrawn(*editor));
     for (int at : { 3, 400, editor->TextLength() - 5 }) {
         editor->SetSel(at, at + 2);
         editor->ReplaceSel(QStringLiteral("a much longer piece\r\nof text\twith a tab"));
-        ASSERT_EQ(countedLineStarts(*editor), drawnLineStarts(*editor)) << at;
+        ASSERT_TRUE(countedEqualDrawn(*editor)) << at;
     }
+}
+
+// The counts follow a new font (a zoom step) and new tab stops.
+TEST_F(WrappedLinesTest, CountsFollowFontAndTabStops)
+{
+    editor->setText(repeatedLines(QStringLiteral("zoom\tme in and out\tand see the lines"), 80));
+    editor->SetWordWrap(true);
+    editor->resize(20 * editor->AverageCharWidth() + 40, 200);
+    ASSERT_TRUE(countedEqualDrawn(*editor));
+    QFont larger = editor->font();
+    larger.setPixelSize(24);
+    editor->setFont(larger);
+    EXPECT_TRUE(countedEqualDrawn(*editor));
+    editor->SetTabStops(64);
+    EXPECT_TRUE(countedEqualDrawn(*editor));
 }
 
 } // namespace
