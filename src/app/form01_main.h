@@ -288,7 +288,9 @@ private:
     // runs its steps in order, each step saying whether it took the event.
     void SetupInput();
     bool MemoKeyDown(QKeyEvent *event) override;
+    void MemoKeyUp(QKeyEvent *event) override;
     void MemoMouseDown(QMouseEvent *event) override;
+    void MouseDownSteps(QMouseEvent *event);
     void MemoMouseMove(QMouseEvent *event) override;
     void MemoMouseUp(QMouseEvent *event) override;
     void MemoDblClick(QMouseEvent *event) override;
@@ -327,10 +329,6 @@ private:
     void MenuBarStep(Qt::KeyboardModifiers modifiers, bool keyPress);
     bool MenuBarShownForAMoment() const;
     void ApplicationEventsDeactivate();
-    QPoint m_mouseDownPoint;
-    // The last pointer position reported by the editor; a double click
-    // reports none of its own.
-    QPoint m_linkPointer;
 
     // Recent files (form01_main_recent.cpp).
     void SetupRecentFiles();

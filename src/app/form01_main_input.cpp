@@ -4,6 +4,7 @@
 #include "l10n/messages.h"
 #include "links/memolinkview.h"
 #include "platform/messagebox.h"
+#include "search/form05_myfind.h"
 #include "ui_form01_main.h"
 #include "view/clipboardtext.h"
 #include "view/tmemopad.h"
@@ -22,9 +23,14 @@ bool TformMain::MemoKeyDown(QKeyEvent *event)
 {
     if (FormShortCut(*event))
         return true;
-    if (Memo1KeyDown(*event))
-        return true;
-    return FormKeyPress(*event);
+    const bool taken = Memo1KeyDown(*event) || FormKeyPress(*event);
+    UpdateStatusBar(true);
+    return taken;
+}
+
+void TformMain::MemoKeyUp(QKeyEvent *)
+{
+    UpdateStatusBar(true);
 }
 
 bool TformMain::FormShortCut(const QKeyEvent &event)
@@ -53,15 +59,15 @@ bool TformMain::RunKeyAction(KeyAction action, const QKeyEvent &event)
     case KeyAction::WordRight:
         MoveByWord(action == KeyAction::WordLeft, event.modifiers() & Qt::ShiftModifier);
         return true;
-    case KeyAction::Swallow:
-        return true;
     case KeyAction::Indent:
-        return IndentLines(true, false);
     case KeyAction::Unindent:
-        return IndentLines(false, false);
+        return IndentLines(action == KeyAction::Indent, false);
     case KeyAction::AskPrefixAdd:
     case KeyAction::AskPrefixRemove:
+        m_findDialog->hide();
         AskPrefix(m_prefixMemory.LastPrefix(), action == KeyAction::AskPrefixAdd);
+        return true;
+    case KeyAction::Swallow:
         return true;
     default:
         return false;
@@ -151,7 +157,9 @@ void TformMain::OverwriteStep(const QKeyEvent &event)
 
 void TformMain::EscapeKey()
 {
-    if (MenuBarShownForAMoment())
+    if (m_findDialog->isVisible())
+        m_findDialog->hide();
+    else if (MenuBarShownForAMoment())
         SetMenuBarVisible(false);
     else if (m_settings[SettingKey::escExits].isOn())
         close();
@@ -168,6 +176,12 @@ bool TformMain::FormKeyPress(const QKeyEvent &event)
 // ---- mouse ----------------------------------------------------------------
 
 void TformMain::MemoMouseDown(QMouseEvent *event)
+{
+    MouseDownSteps(event);
+    UpdateStatusBar(true);
+}
+
+void TformMain::MouseDownSteps(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -246,6 +260,7 @@ void TformMain::MemoMouseUp(QMouseEvent *event)
     m_clicks.EndDrag();
     CopyOnSelect();
     LinkReleaseStep(event->button(), event->position().toPoint(), event->modifiers());
+    UpdateStatusBar(true);
     m_clicks.mouseDownPoint = QPoint();
     m_clicks.wordDragAnchor = {};
 }

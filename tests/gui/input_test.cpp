@@ -59,6 +59,16 @@ TEST_F(InputTest, OverwriteReplacesCharactersButNeverALineBreak)
     EXPECT_EQ(memo()->text(), QStringLiteral("qrZW\r\n\r\nde"));
 }
 
+TEST_F(InputTest, TabIndentsSelectedLinesAndShiftTabUnindents)
+{
+    memo()->setText(QStringLiteral("one\r\ntwo"));
+    memo()->SetSel(0, 8);
+    QTest::keyClick(memo(), Qt::Key_Tab);
+    EXPECT_EQ(memo()->text(), QStringLiteral("\tone\r\n\ttwo"));
+    QTest::keyClick(memo(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(memo()->text(), QStringLiteral("one\r\ntwo"));
+}
+
 TEST_F(InputTest, CtrlHAndCtrlMChangeNothing)
 {
     memo()->setText(QStringLiteral("abc"));

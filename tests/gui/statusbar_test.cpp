@@ -83,6 +83,8 @@ TEST_F(StatusBarTest, SelectionLengthItemShowsTheCountWithoutBreaks)
 TEST_F(StatusBarTest, SavedUtf16BigEndianFileShowsIndicatorSizeAndPath)
 {
     const QString path = writeFile("big.txt", QByteArray("\xFE\xFF\0a\0b", 6));
+    // A fitted width would push the path panel out of the narrow window.
+    window->settings()[SettingKey::autoWidth].setOn(false);
     ASSERT_TRUE(window->OpenFile(path, QString(), true));
     EXPECT_EQ(text(unicodePanel), u"UTF-16 BE");
     EXPECT_EQ(text(pathPanel), path);
@@ -97,6 +99,21 @@ TEST_F(StatusBarTest, SavedUtf16BigEndianFileShowsIndicatorSizeAndPath)
     QTest::mouseMove(bar(), onPath);
     QTest::mouseDClick(bar(), Qt::LeftButton, {}, onPath);
     EXPECT_EQ(fakes.clipboard, path);
+}
+
+TEST_F(StatusBarTest, InsertShowsOverwriteAndZoomPanelDoubleClickResets)
+{
+    QTest::keyClick(memo(), Qt::Key_Insert);
+    EXPECT_EQ(width(overwritePanel), 90);
+    QTest::keyClick(memo(), Qt::Key_Insert);
+    EXPECT_EQ(width(overwritePanel), 0);
+
+    QTest::keyClick(memo(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(text(zoomPanel), u"110%");
+    QTest::mouseMove(bar(), QPoint(middleOf(zoomPanel), 5));
+    QTest::mouseDClick(bar(), Qt::LeftButton, {}, QPoint(middleOf(zoomPanel), 5));
+    EXPECT_EQ(window->zoomPercent(), 100);
+    EXPECT_EQ(text(zoomPanel), u"100%");
 }
 
 TEST_F(StatusBarTest, AnsiDocumentHidesTheIndicatorAndHiddenPathStillHints)
