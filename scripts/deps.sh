@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config git clang-format
+  clang libclang-rt-14-dev llvm
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-qpa-plugins libgl-dev
   qt6-translations-l10n

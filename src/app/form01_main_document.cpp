@@ -140,7 +140,7 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
         ui->Memo1->clear();
         ApplyFont(path);
     }
-    ui->Memo1->setText(loaded.text);
+    ui->Memo1->setText(std::move(loaded.text));
     if (loaded.loadEncoding)
         m_loadEncoding = *loaded.loadEncoding;
     SetModified(false);

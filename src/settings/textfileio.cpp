@@ -1,10 +1,12 @@
 #include "textfileio.h"
 
-#include <QCoreApplication>
+#include "settingstr.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <algorithm>
 #include <cerrno>
 
 SettingsFileText decodeText(const QByteArray &bytes)
@@ -21,9 +23,27 @@ SettingsFileText decodeText(const QByteArray &bytes)
     return { std::move(utf8.text), Encoding::Utf8, false, true };
 }
 
+namespace {
+
+// 8-bit bytes that would be read back as UTF-8 ("\xC3\xA9" for "Ã©") would
+// come back as other text.
+bool readsBackAsUtf8(const QByteArray &bytes)
+{
+    const bool multiByte
+        = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) >= 0x80; });
+    return multiByte && !DecodeBytes(bytes, Encoding::Utf8).invalidBytes;
+}
+
+} // namespace
+
 QByteArray encodeText(const QString &text, Encoding encoding, bool byteOrderMark)
 {
-    if (encoding == Encoding::Ansi && !IsWindows1252Representable(text)) {
+    if (encoding == Encoding::Ansi) {
+        if (IsWindows1252Representable(text)) {
+            QByteArray bytes = EncodeText(text, encoding);
+            if (!readsBackAsUtf8(bytes))
+                return bytes;
+        }
         encoding = Encoding::Utf16LE;
         byteOrderMark = true;
     }
@@ -37,7 +57,7 @@ ReadResult readWholeFile(const QString &path, QByteArray &bytes, QString &error)
         return ReadResult::Missing;
     // Reading a pipe or a device could block start-up for ever.
     if (!info.isFile()) {
-        error = QCoreApplication::translate("Settings", "This is not a regular file.");
+        error = Settings::Tr::tr("This is not a regular file.");
         return ReadResult::Failed;
     }
     QFile file(path);

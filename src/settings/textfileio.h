@@ -20,8 +20,8 @@ struct SettingsFileText
 
 // By byte order mark; without one UTF-8 when valid, otherwise 8-bit.
 SettingsFileText decodeText(const QByteArray &bytes);
-// 8-bit text holding characters outside Windows-1252 goes out as UTF-16 LE so that
-// nothing turns into question marks.
+// 8-bit text holding characters outside Windows-1252, or whose bytes would read
+// back as UTF-8, goes out as UTF-16 LE so that it comes back as it was.
 QByteArray encodeText(const QString &text, Encoding encoding, bool byteOrderMark);
 
 enum class ReadResult { Read, Missing, Failed };

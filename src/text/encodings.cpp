@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -22,12 +23,12 @@ constexpr std::array<char16_t, 32> kHighControls = {
 };
 // clang-format on
 
-char16_t charOfByte(unsigned char b)
-{
-    if (b >= 0x80 && b < 0xA0)
-        return kHighControls[b - 0x80];
-    return b;
-}
+constexpr std::array<char16_t, 256> kCharOfByte = [] {
+    std::array<char16_t, 256> table {};
+    for (int b = 0; b < 256; ++b)
+        table[b] = b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char16_t(b);
+    return table;
+}();
 
 // The byte for c, or -1 when the code page has none.
 int byteOfChar(char16_t c)
@@ -141,9 +142,11 @@ Encoding EncodingOfByteOrderMark(QByteArrayView bytes)
 QString DecodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (char b : bytes)
-        *out++ = QChar(charOfByte(static_cast<unsigned char>(b)));
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i)
+        out[i] = kCharOfByte[in[i]];
     return text;
 }
 
@@ -151,17 +154,27 @@ QByteArray EncodeWindows1252(QStringView text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char *out = bytes.data();
-    for (QChar c : text) {
-        const int b = byteOfChar(c.unicode());
-        *out++ = b < 0 ? '?' : char(b);
+    const char16_t *in = text.utf16();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = in[i];
+        // ASCII needs no lookup.
+        if (c < 0x80) {
+            out[i] = char(c);
+            continue;
+        }
+        const int b = byteOfChar(c);
+        out[i] = b < 0 ? '?' : char(b);
     }
     return bytes;
 }
 
 bool IsWindows1252Representable(QStringView text)
 {
-    for (QChar c : text) {
-        if (byteOfChar(c.unicode()) < 0)
+    const char16_t *in = text.utf16();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (in[i] >= 0x80 && byteOfChar(in[i]) < 0)
             return false;
     }
     return true;
@@ -186,12 +199,19 @@ DecodedText DecodeBytes(QByteArrayView bytes, Encoding encoding)
     return result;
 }
 
-QByteArray EncodeText(QStringView text, Encoding encoding)
+QByteArray EncodeText(QStringView text, Encoding encoding, QByteArrayView prefix)
 {
     if (!isUnicode(encoding))
-        return EncodeWindows1252(text);
+        return prefix.isEmpty() ? EncodeWindows1252(text)
+                                : prefix.toByteArray() + EncodeWindows1252(text);
+    // Straight into one buffer behind the prefix: a large text is encoded
+    // without a second copy.
     QStringEncoder encoder(qtEncoding(encoding), QStringConverter::Flag::Stateless);
-    return encoder.encode(text);
+    QByteArray bytes(prefix.size() + encoder.requiredSpace(text.size()), Qt::Uninitialized);
+    std::copy(prefix.begin(), prefix.end(), bytes.begin());
+    const char *end = encoder.appendToBuffer(bytes.data() + prefix.size(), text);
+    bytes.truncate(end - bytes.constData());
+    return bytes;
 }
 
 bool IsRepresentable(QStringView text, int codePage)

@@ -45,7 +45,7 @@ struct DecodedText
 // Decodes without a byte order mark; None decodes as the 8-bit code page.
 DecodedText DecodeBytes(QByteArrayView bytes, Encoding encoding);
 // Encodes without a byte order mark; None encodes as the 8-bit code page.
-QByteArray EncodeText(QStringView text, Encoding encoding);
+QByteArray EncodeText(QStringView text, Encoding encoding, QByteArrayView prefix = {});
 
 // Whether text survives conversion to the code page; only the 8-bit code
 // pages (0 and 1252) can fail, the Unicode ones hold everything.

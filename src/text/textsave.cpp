@@ -27,7 +27,7 @@ bool isReadOnly(const QFileInfo &info)
 QByteArray EncodeForSave(QStringView text, Encoding encoding, Encoding loadEncoding)
 {
     const Encoding use = encoding != Encoding::None ? encoding : loadEncoding;
-    return ByteOrderMark(use) + EncodeText(text, use);
+    return EncodeText(text, use, ByteOrderMark(use));
 }
 
 QString WriteFileAtomically(const QString &path, const QByteArray &bytes)

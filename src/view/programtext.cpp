@@ -124,26 +124,56 @@ QChar programChar(const QTextCharFormat &format, QChar shown)
     return standInFor(original) == shown.unicode() ? QChar(original) : shown;
 }
 
+// Gives the stand-ins in program text of the whole document back their
+// original characters; the text runs ahead of the document by one for
+// every line break before.
+void restoreStandIns(QString &text, const QTextDocument &document)
+{
+    FormatWalker formats(document);
+    int breaks = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++breaks;
+            ++i;
+        } else if (isShownStandIn(c.unicode())) {
+            text[i] = programChar(formats.at(int(i) - breaks), c);
+        }
+    }
+}
+
 } // namespace
+
+DocumentForm ToDocumentForm(QString &&programText)
+{
+    // Never longer than the program text, so it is made in place.
+    DocumentForm form;
+    form.text = std::move(programText);
+    const qsizetype n = form.text.size();
+    char16_t *d = reinterpret_cast<char16_t *>(form.text.data());
+    qsizetype w = 0;
+    for (qsizetype r = 0; r < n; ++r) {
+        const char16_t c = d[r];
+        // Below CR or at and above the line separator: the only candidates.
+        if (c > u'\r' && c < u'\u2028') {
+            d[w++] = c;
+        } else if (c == u'\r' && r + 1 < n && d[r + 1] == u'\n') {
+            d[w++] = u'\n';
+            ++r;
+        } else if (const char16_t shown = standInFor(c)) {
+            form.marks.append({ int(w), c });
+            d[w++] = shown;
+        } else {
+            d[w++] = c;
+        }
+    }
+    form.text.truncate(w);
+    return form;
+}
 
 DocumentForm ToDocumentForm(QStringView programText)
 {
-    DocumentForm form;
-    form.text.reserve(programText.size());
-    const qsizetype n = programText.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = programText[i].unicode();
-        if (c == u'\r' && i + 1 < n && programText[i + 1] == u'\n') {
-            form.text += QLatin1Char('\n');
-            ++i;
-        } else if (const char16_t shown = standInFor(c)) {
-            form.marks.append({ int(form.text.size()), c });
-            form.text += QChar(shown);
-        } else {
-            form.text += QChar(c);
-        }
-    }
-    return form;
+    return ToDocumentForm(programText.toString());
 }
 
 void ApplyMarks(QTextDocument &document, const DocumentForm &form, int base)
@@ -186,27 +216,28 @@ QString ProgramText(const QTextDocument &document, int from, int to)
 
 QString ProgramText(const QTextDocument &document)
 {
-    // One pass over the raw text copies long runs at once; walking the
-    // fragments block by block is several times slower on large documents.
-    const QString raw = document.toRawText();
-    const qsizetype n = std::min<qsizetype>(raw.size(), document.characterCount() - 1);
-    QString out;
-    out.reserve(n + n / 16);
-    FormatWalker formats(document);
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = raw[i];
-        const bool separator = c == QChar::ParagraphSeparator;
-        if (!separator && !isShownStandIn(c.unicode()))
-            continue;
-        out.append(QStringView(raw).sliced(runStart, i - runStart));
-        if (separator)
-            out += QLatin1String("\r\n");
-        else
-            out += programChar(formats.at(int(i)), c);
-        runStart = i + 1;
+    // One copy of the raw text, widened in place from the back: separators
+    // become CR LF and stand-ins what they stand for.
+    QString out = document.toRawText();
+    const qsizetype n = std::min<qsizetype>(out.size(), document.characterCount() - 1);
+    out.truncate(n);
+    const qsizetype grown = n + document.blockCount() - 1;
+    out.resize(grown);
+    char16_t *d = reinterpret_cast<char16_t *>(out.data());
+    bool standIns = false;
+    qsizetype w = grown;
+    for (qsizetype r = n; r-- > 0;) {
+        const char16_t c = d[r];
+        if (c == QChar::ParagraphSeparator) {
+            d[--w] = u'\n';
+            d[--w] = u'\r';
+        } else {
+            standIns = standIns || isShownStandIn(c);
+            d[--w] = c;
+        }
     }
-    out.append(QStringView(raw).sliced(runStart, n - runStart));
+    if (standIns)
+        restoreStandIns(out, document);
     return out;
 }
 

@@ -21,6 +21,8 @@ struct DocumentForm
 };
 
 DocumentForm ToDocumentForm(QStringView programText);
+// The same, reusing the text's own buffer.
+DocumentForm ToDocumentForm(QString &&programText);
 
 // Inserts program text at the cursor as one edit (the caller groups undo).
 void InsertProgramText(QTextCursor &cursor, QStringView programText);

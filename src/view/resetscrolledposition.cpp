@@ -68,12 +68,18 @@ void ResetScrolledPosition::Restore()
 
 int ResetScrolledPosition::TargetLine() const
 {
+    int start = 0;
+    const bool selectionKnown = m_control->GetSel(&start) != -1 && m_haveSelectionStartLine;
+    // The selection keeps its distance from the top. Where its line stayed,
+    // that is the old first line whatever the count, which then need not be
+    // counted: with word wrap that would mean the whole document.
+    const int selectionLine = selectionKnown ? m_control->LineFromCharIndex(start) : -1;
+    if (selectionKnown && selectionLine == m_selectionStartLine)
+        return m_firstVisibleLine;
     const int lineCount = m_control->LineCount();
     if (lineCount == m_lineCount)
         return m_firstVisibleLine;
-    int start = 0;
-    if (m_control->GetSel(&start) == -1 || !m_haveSelectionStartLine)
+    if (!selectionKnown)
         return roundHalfUp(double(lineCount) * m_firstLineRatio);
-    // The selection keeps its distance from the top.
-    return m_control->LineFromCharIndex(start) + (m_firstVisibleLine - m_selectionStartLine);
+    return selectionLine + (m_firstVisibleLine - m_selectionStartLine);
 }

@@ -3,13 +3,16 @@
 #include "clipboardtext.h"
 #include "edit/editcommand.h"
 #include "programtext.h"
+#include "tmemopadlines.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -34,6 +37,10 @@ TMemoPad::TMemoPad(QWidget *parent)
     // Long words break anywhere rather than run past the edge, as in the classic control.
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setTabChangesFocus(false);
+    m_countTimer = new QTimer(this);
+    m_countTimer->setSingleShot(true);
+    m_countTimer->setInterval(0);
+    connect(m_countTimer, &QTimer::timeout, this, &TMemoPad::CountSomeLines);
     connect(document(), &QTextDocument::contentsChange, this, &TMemoPad::NoteContentsChange);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TMemoPad::DropMarkFormat);
 }
@@ -42,7 +49,12 @@ TMemoPad::TMemoPad(QWidget *parent)
 
 void TMemoPad::setText(const QString &text)
 {
-    const DocumentForm form = ToDocumentForm(text);
+    setText(QString(text));
+}
+
+void TMemoPad::setText(QString &&text)
+{
+    const DocumentForm form = ToDocumentForm(std::move(text));
     setPlainText(form.text);
     if (!form.marks.isEmpty()) {
         // Marking the stand-ins is part of setting the text, not an edit to undo.
@@ -109,6 +121,7 @@ void TMemoPad::InvalidateLayout()
 {
     m_unlaidFrom = 0;
     m_unlaidTo = INT_MAX;
+    StartCounting();
 }
 
 void TMemoPad::NoteContentsChange(int from, int charsRemoved, int charsAdded)
@@ -124,28 +137,92 @@ void TMemoPad::NoteContentsChange(int from, int charsRemoved, int charsAdded)
     }
     m_unlaidFrom = from;
     m_unlaidTo = to;
+    StartCounting();
+}
+
+// While nobody asks, the rest of the document is counted in short steps, so
+// that later questions about far lines find the counts ready.
+void TMemoPad::StartCounting()
+{
+    if (WordWrap() && !m_countTimer->isActive())
+        m_countTimer->start();
+}
+
+void TMemoPad::CountSomeLines()
+{
+    constexpr qint64 StepMs = 10;
+    if (!CountLines(INT_MAX, INT_MAX, StepMs))
+        m_countTimer->start();
+}
+
+// The width the document layout breaks lines at: the viewport's, less the
+// margins; 0 when it has none yet.
+qreal TMemoPad::WrapWidth() const
+{
+    const int width = viewport()->width();
+    return width > 0 ? width - 2 * document()->documentMargin() : 0;
 }
 
 // The plain-text layout lays out blocks lazily and counts one line for each
-// block it has not laid out yet. Wrapped line numbers need the real counts.
-void TMemoPad::EnsureLayout() const
+// block it has not laid out yet, so wrapped line numbers need the real
+// counts of the blocks in front. Makes them exact for every block that
+// starts at or before position or whose first line is at or before line,
+// and stops after budgetMs when that is not negative. True when no block is
+// left uncounted.
+bool TMemoPad::CountLines(int position, int line, qint64 budgetMs) const
 {
     if (!WordWrap() || m_unlaidFrom > m_unlaidTo)
-        return;
-    QAbstractTextDocumentLayout *layout = document()->documentLayout();
-    bool laidOut = false;
-    for (QTextBlock block = document()->findBlock(m_unlaidFrom);
-         block.isValid() && block.position() <= m_unlaidTo; block = block.next()) {
-        if (block.isVisible() && block.layout()->lineCount() == 0) {
-            layout->blockBoundingRect(block);
-            laidOut = true;
+        return true;
+    BlockLineCounter counter(
+        document()->defaultFont(), document()->defaultTextOption(), WrapWidth());
+    QElapsedTimer clock;
+    clock.start();
+    bool changed = false;
+    int checked = 0;
+    QTextBlock block = document()->findBlock(m_unlaidFrom);
+    for (; block.isValid() && block.position() <= m_unlaidTo; block = block.next()) {
+        if (block.position() > position && block.firstLineNumber() > line)
+            break;
+        if (budgetMs >= 0 && ++checked % 64 == 0 && clock.elapsed() >= budgetMs)
+            break;
+        const int lines = LinesOfBlock(block, counter);
+        if (block.lineCount() != lines) {
+            QTextBlock(block).setLineCount(lines);
+            changed = true;
         }
     }
-    m_unlaidFrom = INT_MAX;
-    m_unlaidTo = -1;
+    const bool done = !block.isValid() || block.position() > m_unlaidTo;
+    if (done) {
+        m_unlaidFrom = INT_MAX;
+        m_unlaidTo = -1;
+    } else {
+        m_unlaidFrom = block.position();
+    }
     // Lets the scroll bars follow the new line counts.
-    if (laidOut)
+    if (changed) {
+        QAbstractTextDocumentLayout *layout = document()->documentLayout();
         emit layout->documentSizeChanged(layout->documentSize());
+    }
+    return done;
+}
+
+int TMemoPad::LinesOfBlock(const QTextBlock &block, BlockLineCounter &counter) const
+{
+    // Marked stand-ins give a block several formats: the document's own
+    // layout handles those.
+    QTextBlock::iterator run = block.begin();
+    if (!run.atEnd() && !(++run).atEnd() && block.layout()->lineCount() == 0)
+        document()->documentLayout()->blockBoundingRect(block);
+    return counter.Count(block);
+}
+
+// The block's own lines, laid out by the document when the block has more
+// than one.
+const QTextLayout *TMemoPad::LinesWithin(const QTextBlock &block) const
+{
+    if (block.lineCount() > 1 && block.layout()->lineCount() == 0)
+        document()->documentLayout()->blockBoundingRect(block);
+    return block.layout();
 }
 
 void TMemoPad::resizeEvent(QResizeEvent *event)
@@ -180,8 +257,8 @@ int TMemoPad::LineOfPosition(int position) const
     const QTextBlock block = document()->findBlock(position);
     if (!WordWrap())
         return block.blockNumber();
-    EnsureLayout();
-    const QTextLayout *layout = block.layout();
+    CountLines(position, -1);
+    const QTextLayout *layout = LinesWithin(block);
     const int within = layout->lineCount() > 0
         ? layout->lineForTextPosition(position - block.position()).lineNumber()
         : 0;
@@ -190,14 +267,20 @@ int TMemoPad::LineOfPosition(int position) const
 
 int TMemoPad::LineStartPosition(int line) const
 {
-    if (line < 0 || line >= LineCount())
+    if (line < 0)
         return -1;
     if (!WordWrap())
-        return document()->findBlockByNumber(line).position();
+        return line < document()->blockCount() ? document()->findBlockByNumber(line).position()
+                                               : -1;
+    CountLines(-1, line);
+    if (line >= document()->lineCount())
+        return -1;
     const QTextBlock block = document()->findBlockByLineNumber(line);
-    const QTextLayout *layout = block.layout();
     const int within = line - block.firstLineNumber();
-    if (within <= 0 || within >= layout->lineCount())
+    if (within <= 0)
+        return block.position();
+    const QTextLayout *layout = LinesWithin(block);
+    if (within >= layout->lineCount())
         return block.position();
     return block.position() + layout->lineAt(within).textStart();
 }
@@ -290,28 +373,36 @@ int TMemoPad::LineCount() const
 {
     if (!WordWrap())
         return document()->blockCount();
-    EnsureLayout();
+    CountLines(INT_MAX, INT_MAX);
     return document()->lineCount();
 }
 
+// While wrapping, the scroll bar counts lines: the blocks above the view
+// must have their real counts.
 int TMemoPad::FirstVisibleLine() const
 {
-    EnsureLayout();
+    if (WordWrap())
+        CountLines(std::max(firstVisibleBlock().position() - 1, -1), -1);
     return verticalScrollBar()->value();
 }
 
 void TMemoPad::LineScroll(int characters, int lines)
 {
-    EnsureLayout();
     QScrollBar *horizontal = horizontalScrollBar();
     horizontal->setValue(horizontal->value() + characters * AverageCharWidth());
     QScrollBar *vertical = verticalScrollBar();
-    vertical->setValue(vertical->value() + lines);
+    const int target = FirstVisibleLine() + lines;
+    if (WordWrap()) {
+        CountLines(-1, target);
+        // Uncounted blocks below would keep the scroll range too short.
+        if (target > vertical->maximum())
+            CountLines(INT_MAX, INT_MAX);
+    }
+    vertical->setValue(target);
 }
 
 void TMemoPad::ScrollCaret()
 {
-    EnsureLayout();
     ensureCursorVisible();
 }
 
@@ -325,7 +416,6 @@ std::optional<TMemoPad::CharAtPoint> TMemoPad::CharFromPos(QPoint point) const
 {
     if (!viewport()->rect().contains(point))
         return std::nullopt;
-    EnsureLayout();
     const int position = cursorForPosition(point).position();
     return CharAtPoint { ToIndex(position), LineOfPosition(position) };
 }
@@ -340,7 +430,6 @@ std::optional<QPoint> TMemoPad::PosFromChar(int index) const
 {
     if (index < 0 || index > TextLength())
         return std::nullopt;
-    EnsureLayout();
     QTextCursor cursor(document());
     cursor.setPosition(ToPosition(index));
     return cursorRect(cursor).topLeft();

@@ -7,8 +7,12 @@
 #include <climits>
 #include <optional>
 
+class BlockLineCounter;
 class QMenu;
 class QMimeData;
+class QTextBlock;
+class QTextLayout;
+class QTimer;
 struct TextEdit;
 
 // The document editor: a plain-text edit with the program's own word
@@ -31,6 +35,7 @@ public:
 
     // The whole text, exactly as set: lone CR and lone LF included.
     void setText(const QString &text);
+    void setText(QString &&text);
     QString text() const;
     int TextLength() const;
     QString TextRange(int start, int end) const;
@@ -155,15 +160,21 @@ private:
     void DropMarkFormat();
     void NoteContentsChange(int from, int charsRemoved, int charsAdded);
     void InvalidateLayout();
-    void EnsureLayout() const;
+    void StartCounting();
+    void CountSomeLines();
+    qreal WrapWidth() const;
+    bool CountLines(int position, int line, qint64 budgetMs = -1) const;
+    int LinesOfBlock(const QTextBlock &block, BlockLineCounter &counter) const;
+    const QTextLayout *LinesWithin(const QTextBlock &block) const;
     int LineOfPosition(int position) const;
     int LineStartPosition(int line) const;
 
     bool m_useCustomWordSelection = true;
-    // Document range whose blocks may lack a layout while wrapping; wrapped
-    // line numbers need every block laid out.
+    // Document range whose blocks may have a wrong line count while
+    // wrapping; the blocks outside it have their real ones.
     mutable int m_unlaidFrom = 0;
     mutable int m_unlaidTo = INT_MAX;
+    QTimer *m_countTimer = nullptr;
 };
 
 // The average character width of a control's font in pixels; -1 without a control.

@@ -111,6 +111,15 @@ TEST(IniDocument, EightBitAndUtf8FilesKeepTheirEncodingUntilTheyCannot)
     EXPECT_EQ(valueIn(utf16(u"[Settings]\r\nname=\u4E2D\r\n"), u"name"_s), u"\u4E2D");
 }
 
+// Regression: an 8-bit file rewritten with bytes that form valid UTF-8 read back as other text.
+TEST(IniDocument, AnEightBitRewriteThatWouldReadAsUtf8BecomesUtf16)
+{
+    IniDocument latin = IniDocument::fromBytes("[Settings]\r\nname=caf\xE9\r\n");
+    latin.setValue(S, u"name"_s, u"\u00C3\u00A9"_s);
+    EXPECT_EQ(valueIn(latin.toBytes(), u"name"_s), u"\u00C3\u00A9");
+    EXPECT_TRUE(latin.toBytes().startsWith("\xFF\xFE"));
+}
+
 TEST(IniDocument, BinaryGarbageAndLongLinesSurviveAChange)
 {
     QByteArray garbage("\x00\x01\xFF\x80[Settings\x00]\r\n=\r\n[\r\n", 24);

@@ -1,0 +1,127 @@
+// Wrapped line numbers come from counts made without laying the document
+// out; they must equal what the document's own layout gives when every
+// block is laid out.
+#include "editorfixture.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <vector>
+
+namespace {
+
+// Start of every drawn line, as program indexes, from a full layout.
+std::vector<int> drawnLineStarts(const TMemoPad &editor)
+{
+    QTextDocument *document = editor.document();
+    std::vector<int> starts;
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
+        document->documentLayout()->blockBoundingRect(block);
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i)
+            starts.push_back(editor.ToIndex(block.position() + layout->lineAt(i).textStart()));
+    }
+    return starts;
+}
+
+std::vector<int> countedLineStarts(const TMemoPad &editor)
+{
+    std::vector<int> starts;
+    const int count = editor.LineCount();
+    for (int line = 0; line < count; ++line)
+        starts.push_back(editor.LineIndex(line));
+    return starts;
+}
+
+QString repeatedLines(const QString &line, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += line.left(i % (line.size() + 1)) + QLatin1String("\r\n");
+    return text;
+}
+
+struct WrapCase
+{
+    const char *name;
+    QString text;
+};
+
+std::vector<WrapCase> wrapCases()
+{
+    return {
+        { "tabs", repeatedLines(QStringLiteral("a\tbb\t\tccc dddd\te\t\t\tf ghij\tk"), 60) },
+        { "wide characters",
+            repeatedLines(QStringLiteral("\u4E2D\u6587 text \uFF21\uFF22 \U0001F600 \u00E9\u0301 "
+                                         "\u05E9\u05DC\u05D5\u05DD \u0627\u0644 xx"),
+                60) },
+        { "long words",
+            repeatedLines(QStringLiteral("short "
+                                         "averyveryveryverylongwordthatcannotfitonanylineatall "
+                                         "http://example.com/a/b-c-d/e?f=g x-y-z"),
+                90) },
+        { "blocks and boxes",
+            repeatedLines(QStringLiteral("\u2588\u2588\u2593\u2592\u2591 \u2554\u2550\u2557 "
+                                         "\u2022\u2026\u2014\u00AB\u00BB art "),
+                80) },
+        { "spaces past the edge",
+            repeatedLines(QString(30, QLatin1Char(0x20)) + QLatin1Char(0x77), 90) },
+        { "lone breaks",
+            repeatedLines(QStringLiteral("one\rtwo\nthree and four and five and six\rseven"), 50) },
+    };
+}
+
+class WrappedLinesTest : public EditorTest
+{
+};
+
+TEST_F(WrappedLinesTest, CountedLinesEqualTheFullLayout)
+{
+    const int charWidth = editor->AverageCharWidth();
+    for (const WrapCase &c : wrapCases()) {
+        for (int columns : { 7, 13, 20, 31 }) {
+            editor->setText(c.text);
+            editor->SetWordWrap(true);
+            editor->resize(columns * charWidth + 40, 200);
+            const std::vector<int> counted = countedLineStarts(*editor);
+            const std::vector<int> drawn = drawnLineStarts(*editor);
+            ASSERT_EQ(counted, drawn) << c.name << ", " << columns << " columns";
+            for (size_t line = 0; line < drawn.size(); ++line)
+                ASSERT_EQ(editor->LineFromCharIndex(drawn[line]), int(line)) << c.name;
+        }
+    }
+}
+
+// Lines far down are numbered right without the lines above being laid out.
+TEST_F(WrappedLinesTest, FarLinesNeedNoLayoutAbove)
+{
+    const QString text
+        = repeatedLines(QStringLiteral("wrap\tme a little further than the edge"), 400);
+    editor->setText(text);
+    editor->SetWordWrap(true);
+    editor->resize(15 * editor->AverageCharWidth() + 40, 200);
+    const int end = editor->TextLength();
+    const int line = editor->LineFromCharIndex(end);
+    int laidOut = 0;
+    for (QTextBlock block = editor->document()->firstBlock(); block.isValid(); block = block.next())
+        laidOut += block.layout()->lineCount() > 0 ? 1 : 0;
+    EXPECT_LT(laidOut, 100);
+    EXPECT_EQ(line, int(drawnLineStarts(*editor).size()) - 1);
+}
+
+// Counts made earlier follow edits, above and within wrapped lines.
+TEST_F(WrappedLinesTest, CountsFollowEdits)
+{
+    editor->setText(repeatedLines(QStringLiteral("edit me and see the lines move along"), 80));
+    editor->SetWordWrap(true);
+    editor->resize(12 * editor->AverageCharWidth() + 40, 200);
+    ASSERT_EQ(countedLineStarts(*editor), drawnLineStarts(*editor));
+    for (int at : { 3, 400, editor->TextLength() - 5 }) {
+        editor->SetSel(at, at + 2);
+        editor->ReplaceSel(QStringLiteral("a much longer piece\r\nof text\twith a tab"));
+        ASSERT_EQ(countedLineStarts(*editor), drawnLineStarts(*editor)) << at;
+    }
+}
+
+} // namespace
