@@ -4,6 +4,7 @@
 #include "app/form01_main.h"
 #include "guibenchmain.h"
 #include "samples.h"
+#include "text/textload.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -84,12 +85,29 @@ void SaveText10MB(benchmark::State &state)
     save(state, fixture().text);
 }
 
+// The largest files are written only when their benchmark runs. The
+// memory check comes first, as in the program.
+void OpenText200MB(benchmark::State &state)
+{
+    constexpr qint64 Size = 200LL << 20;
+    const std::optional<qint64> free = AvailableMemoryBytes();
+    if (free && MemoryToLoad(Size) > *free) {
+        state.SkipWithError("not enough free memory for a 200 MB text");
+        return;
+    }
+    const QString path = fixture().dir.filePath(QStringLiteral("huge.txt"));
+    writeSample(path, textBytes(Size));
+    open(state, path);
+    QFile::remove(path);
+}
+
 } // namespace
 
 BENCHMARK(OpenNfo1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenText10MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveNfo1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveText10MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenText200MB)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char **argv)
 {

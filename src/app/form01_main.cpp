@@ -63,11 +63,18 @@ TformMain::TformMain(const StartupOptions &options, QWidget *parent)
     PlaceWindow();
     ApplyWordDetection();
     SetupLinks();
+    SetupInput();
+    SetupZoom();
+    SetupWindowOptions();
     StartFontSet();
     SetupDocumentCommands();
+    SetupLineCommands();
+    SetupSearch();
+    SetupStatusBar();
     SetupRecentFiles();
     SetupLanguage();
     ProcessCommandLine(options.arguments);
+    UpdateStatusBar(false);
 }
 
 TformMain::~TformMain()
@@ -91,7 +98,7 @@ void TformMain::InitMembers()
     m_modified = false;
     m_nfoFontActive = m_fontApplied = m_suppressChange = false;
     m_overwriteMode = false;
-    m_zoomPercent = 100;
+    m_view.zoomPercent = 100;
 
     // The form's own look, until the document's font set is applied.
     QPalette palette = ui->Memo1->palette();

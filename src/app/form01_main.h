@@ -1,6 +1,7 @@
 #pragma once
 
 #include "edit/editcommand.h"
+#include "edit/prefixes.h"
 #include "links/linkactions.h"
 #include "links/linkfinder.h"
 #include "platform/seams.h"
@@ -8,6 +9,10 @@
 #include "settings/settingstable.h"
 #include "text/encodings.h"
 #include "text/textsave.h"
+#include "view/clicks.h"
+#include "view/keytable.h"
+#include "view/tmemopad.h"
+#include "view/zoom.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -40,7 +45,7 @@ struct EditChecks
 };
 
 // The main window: the editor above the status bar, and all document state.
-class TformMain : public QMainWindow
+class TformMain : public QMainWindow, private TMemoPadEvents
 {
     Q_OBJECT
 
@@ -86,14 +91,42 @@ public:
     void UpdateFontSelectionMenu();
     void Wordwrap1Click();
 
+    // Zoom and automatic width (form01_main_zoom.cpp).
+    int zoomPercent() const { return m_view.zoomPercent; }
+    void ChangeZoom(ZoomStep step);
+    void AutoWidth();
+
+    // Window options (form01_main_window.cpp).
+    void ApplyMenuBarSetting();
+    void SetMenuBarVisible(bool visible);
+    bool MenuBarVisible() const;
+
     // Links under the mouse in the editor (form01_main_links.cpp). The
     // editor's mouse handlers run these steps; press and double click tell
     // whether a link was opened or found, for the word selection after them.
     const LinkFinder &linkFinder() const { return m_linkFinder; }
     void LinkHoverStep(QPoint pos);
-    bool LinkPressStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers);
+    bool LinkPressStep(QPoint pos, Qt::KeyboardModifiers modifiers);
     void LinkReleaseStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers);
-    LinkKind LinkDoubleClickStep();
+    LinkKind LinkDoubleClickStep(QPoint pos);
+    bool overwriteMode() const { return m_overwriteMode; }
+
+    // Line commands and line prefixes (form01_main_lines.cpp). The key
+    // handling offers Tab (indent) and Shift+Tab to IndentLines, which is true
+    // when it took the key; and Alt+A / Alt+R to AskPrefix while the quick
+    // prefix commands are disabled.
+    bool IndentLines(bool indent, bool fromMenu);
+    void AskPrefix(const QString &prefix, bool add);
+    void AddRemovePrefix(const QString &prefix, bool add);
+    void SetLastPrefix(const QString &prefix);
+    const PrefixMemory &prefixMemory() const { return m_prefixMemory; }
+    // Search (form01_main_search.cpp): the find dialog lives for the whole run.
+    class TformMyFind *findDialog() const { return m_findDialog; }
+    void SelectAndReveal(int start, int length, int margin);
+
+    // Status bar (form01_main_statusbar.cpp).
+    class TStatusPanels *statusPanels() const { return m_statusPanels; }
+    void UpdateStatusBar(bool caretOnly);
 
     // Recent files and folder navigation (form01_main_recent.cpp).
     void RebuildRecentMenu();
@@ -142,6 +175,36 @@ private:
     void ExtensionDefaultNfo1Click();
     void ExtensionDefaultTxt1Click();
 
+    // Case conversion (form01_main_case.cpp).
+    void Makeuppercase1Click();
+    void Makelowercase1Click();
+    void SentenceCase1Click();
+    void MakeWordCase1Click();
+    void InvertCase1Click();
+
+    // Search and go to line (form01_main_search.cpp).
+    void SetupSearch();
+    void Findtext1Click();
+    void Findnext1Click();
+    void Findprevious1Click();
+    void Replace1Click();
+    void Goto1Click();
+
+    // Status bar (form01_main_statusbar.cpp).
+    void SetupStatusBar();
+    void ToggleStatusItem(QAction *item, SettingKey key, bool caretOnly);
+    void StatusbarMenuClick();
+    void CaretpositionMenuClick();
+    void SelectionlengthMenuClick();
+    void ReadonlyindicatorMenuClick();
+    void OverwriteindicatorMenuClick();
+    void UnicodeindicatorMenuClick();
+    void FilesizeMenuClick();
+    void FilepathMenuClick();
+    void ZoomLevelMenuClick();
+    void StatusBar1MouseMove(int x);
+    void StatusBar1DblClick();
+
     // Settings storage (form01_main_storage.cpp).
     void ChooseStorage();
     void RunStorageSetup();
@@ -165,6 +228,7 @@ private:
     void OpenDroppedFile(const QString &path);
     UnicodeWarningAnswer ShowUnicodeWarning(Encoding encoding);
     bool FontSetChanges(const QString &path);
+    bool LoadFile(const QString &path, const QString &encodingName, bool resetCaret);
 
 signals:
     // The first file of a drop; opening it belongs to the document commands.
@@ -186,21 +250,83 @@ private:
     bool m_suppressChange = false;
     bool m_overwriteMode = false;
     bool m_isCjkLanguage = false;
-    int m_zoomPercent = 100;
 
     // Document state (form01_main_document.cpp).
     Encoding m_encoding = Encoding::None;
     // What the last loaded text was decoded with; saving with no encoding uses it.
     Encoding m_loadEncoding = Encoding::None;
+    // The loaded file's line ends and byte order mark, kept for saving.
+    FileForm m_fileForm;
     FileDialogState m_openDialog;
     FileDialogState m_saveDialog;
     class TformUnicodeWarning *m_unicodeWarning = nullptr;
+
+    // Line commands and line prefixes (form01_main_lines.cpp).
+    void SetupLineCommands();
+    void ApplyKeepingView(const TextEdit &edit, bool restoreSelection, int shift);
+    void Deleteline1Click();
+    void T1Click();
+    void Untabifyselectedlines1Click();
+    void SortselectedlinesAZ1Click();
+    void SortselectedlinesZA1Click();
+    void insertDate1Click();
+    void Appendcustomstringtoselectedlines1Click();
+    void Appendlaststringtoselectedlines1Click();
+    void Removelaststringtoselectedlines1Click();
+    PrefixMemory m_prefixMemory;
+    class TformAddRemovePrefix *m_addRemovePrefix = nullptr;
+    class TformMyFind *m_findDialog = nullptr;
+    class TStatusPanels *m_statusPanels = nullptr;
 
     // Links (form01_main_links.cpp).
     void SetupLinks();
     LinkSettings CurrentLinkSettings() const;
     LinkFinder m_linkFinder;
     LinkHover m_linkHover;
+
+    // Keys and mouse in the editor (form01_main_input.cpp): every event
+    // runs its steps in order, each step saying whether it took the event.
+    void SetupInput();
+    bool MemoKeyDown(QKeyEvent *event) override;
+    void MemoMouseDown(QMouseEvent *event) override;
+    void MemoMouseMove(QMouseEvent *event) override;
+    void MemoMouseUp(QMouseEvent *event) override;
+    void MemoDblClick(QMouseEvent *event) override;
+    bool FormShortCut(const QKeyEvent &event);
+    bool Memo1KeyDown(const QKeyEvent &event);
+    bool FormKeyPress(const QKeyEvent &event);
+    bool RunKeyAction(KeyAction action, const QKeyEvent &event);
+    bool DeleteWordLeft();
+    void MoveByWord(bool left, bool extend);
+    void DirectScroll(KeyAction action);
+    void OverwriteStep(const QKeyEvent &event);
+    void EscapeKey();
+    bool IsDirectScrollingActive(Qt::KeyboardModifiers modifiers) const;
+    void TripleClick();
+    void WordPress(QPoint pos, Qt::KeyboardModifiers modifiers);
+    void ExtendSelection(QPoint pos, Qt::KeyboardModifiers modifiers);
+    void CopyOnSelect();
+    void Memo1DblClick(QPoint pos);
+    ClickState m_clicks;
+
+    // Zoom and automatic width (form01_main_zoom.cpp).
+    void SetupZoom();
+    void ZoomIn1Click();
+    void ZoomOut1Click();
+    void ResetZoom1Click();
+    void autoWidth1Click();
+    ViewState m_view;
+
+    // Window options (form01_main_window.cpp).
+    void SetupWindowOptions();
+    void Topmost1Click();
+    void alphablend1Click();
+    void MenuBarMenuClick();
+    void ApplyTopmost();
+    void ApplyAlphaBlend();
+    void MenuBarStep(Qt::KeyboardModifiers modifiers, bool keyPress);
+    bool MenuBarShownForAMoment() const;
+    void ApplicationEventsDeactivate();
     QPoint m_mouseDownPoint;
     // The last pointer position reported by the editor; a double click
     // reports none of its own.

@@ -15,11 +15,15 @@
 #include "view/tmemopad.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QStatusBar>
 #include <QTime>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -90,6 +94,60 @@ QString EncodingEntry(const FileDialogState &dialog)
         : QString();
 }
 
+// From this size a file waits for the window to be shown.
+constexpr qint64 LargeFileBytes = 4 * 1024 * 1024;
+// From this size the text goes into the editor in pieces, with progress.
+// Smaller ones go in at once: that takes less memory, as the document's
+// buffer does not grow piece by piece.
+constexpr qint64 StepsFromBytes = 16 * 1024 * 1024;
+
+// Progress of a long load in the status bar. While a large text goes into
+// the editor the window keeps painting but takes no input: keys and clicks
+// wait for the load, so nothing edits or saves a half-loaded text.
+class LoadProgress
+{
+public:
+    LoadProgress(QStatusBar *bar, qint64 fileSize)
+        : m_bar(bar)
+    {
+        m_clock.start();
+        // Reading and decoding come first and cannot report: a file this
+        // large says at once that it is loading.
+        if (fileSize >= ShowAtOnceBytes)
+            Show(0);
+    }
+    ~LoadProgress()
+    {
+        if (m_shown)
+            m_bar->clearMessage();
+    }
+    LoadProgress(const LoadProgress &) = delete;
+    LoadProgress &operator=(const LoadProgress &) = delete;
+
+    void Step(int percent)
+    {
+        if (m_shown || m_clock.elapsed() >= ShowAfterMs)
+            Show(percent);
+        else
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+private:
+    static constexpr qint64 ShowAtOnceBytes = 32 * 1024 * 1024;
+    static constexpr qint64 ShowAfterMs = 500;
+
+    void Show(int percent)
+    {
+        m_bar->showMessage(QCoreApplication::translate("TformMain", "Loading... %1%").arg(percent));
+        m_shown = true;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+    QStatusBar *m_bar;
+    QElapsedTimer m_clock;
+    bool m_shown = false;
+};
+
 } // namespace
 
 void TformMain::SetupDocumentCommands()
@@ -113,13 +171,27 @@ void TformMain::SetupDocumentCommands()
     UpdateTitle();
 }
 
+// A large file opens once the window is on the screen, with no layout
+// for a size the window does not end up with.
 bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool resetCaret)
+{
+    if (!windowHandle() && QFileInfo(path).size() >= LargeFileBytes) {
+        QTimer::singleShot(0, this,
+            [this, path, encodingName, resetCaret] { LoadFile(path, encodingName, resetCaret); });
+        return true;
+    }
+    return LoadFile(path, encodingName, resetCaret);
+}
+
+bool TformMain::LoadFile(const QString &path, const QString &encodingName, bool resetCaret)
 {
     LoadRequest request;
     request.path = path;
     request.chosen = EncodingFromName(encodingName);
     request.westernLatinForNfo
         = m_settings[SettingKey::forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
+    const qint64 fileSize = QFileInfo(path).size();
+    LoadProgress progress(ui->StatusBar1, fileSize);
     LoadResult loaded;
     {
         BusyCursor busy;
@@ -135,14 +207,21 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
 
     BusyCursor busy;
     // A new font set goes on the empty editor, so the text is laid out once.
-    const bool fontChanged = !loaded.nulPath && FontSetChanges(path);
+    // The NFO faces draw Unicode text in faces of their own.
+    const bool fontChanged = !loaded.nulPath
+        && (FontSetChanges(path) || IsUnicode(loaded.documentEncoding) != IsUnicode(m_encoding));
     if (fontChanged) {
         ui->Memo1->clear();
+        m_encoding = loaded.documentEncoding;
         ApplyFont(path);
     }
-    ui->Memo1->setText(std::move(loaded.text));
+    std::function<void(int)> step;
+    if (fileSize >= StepsFromBytes)
+        step = [&progress](int percent) { progress.Step(percent); };
+    ui->Memo1->SetTextInSteps(std::move(loaded.text), step);
     if (loaded.loadEncoding)
         m_loadEncoding = *loaded.loadEncoding;
+    m_fileForm = loaded.form;
     SetModified(false);
     if (resetCaret) {
         ui->Memo1->SetSel(0, 0);
@@ -150,6 +229,8 @@ bool TformMain::OpenFile(const QString &path, const QString &encodingName, bool 
     }
     StampLogFile();
     SetDocument(path, loaded.documentEncoding, !fontChanged);
+    if (m_settings[SettingKey::autoWidth].isOn())
+        AutoWidth();
     return true;
 }
 
@@ -159,6 +240,7 @@ int TformMain::WriteDocument(const QString &path, Encoding encoding)
     request.path = path;
     request.encoding = encoding;
     request.loadEncoding = m_loadEncoding;
+    request.form = m_fileForm;
     request.westernLatinForNfo
         = m_settings[SettingKey::forceUSCodePageForNfo].isOn() && UseNfoFont(path, m_settings);
     SaveResult saved;
@@ -197,6 +279,7 @@ void TformMain::NewDocument(bool ask)
     if (ask && !AskToSave())
         return;
     ui->Memo1->clear();
+    m_fileForm = {};
     SetDocument(untitledName, Encoding::None, true);
     SetModified(false);
 }
@@ -250,6 +333,7 @@ void TformMain::ReopenCommand()
     ResetScrolledPosition view(ui->Memo1, true);
     ReopenDocument();
     view.Restore();
+    UpdateStatusBar(false);
 }
 
 void TformMain::NewWindow()
@@ -330,8 +414,12 @@ void TformMain::SetDocument(const QString &path, Encoding encoding, bool applyFo
 
 void TformMain::SetEncoding(Encoding encoding)
 {
+    const bool faceChanges = m_fontApplied && IsUnicode(encoding) != IsUnicode(m_encoding);
     m_encoding = encoding;
+    if (faceChanges)
+        ApplyFont(m_fileName);
     PreselectSaveEncoding();
+    UpdateStatusBar(false);
 }
 
 void TformMain::PreselectSaveEncoding()

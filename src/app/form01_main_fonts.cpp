@@ -11,14 +11,6 @@
 
 #include <utility>
 
-namespace {
-
-// Once the editor got a tab stop other than the default, it keeps getting
-// one for the rest of the process.
-bool tabStopsSet = false;
-
-} // namespace
-
 void TformMain::GroupFontMenu()
 {
     const std::pair<QAction *, QString> items[] = {
@@ -89,7 +81,8 @@ void TformMain::ApplyFont(const QString &fileName)
     // handlers from taking the relayout for an edit all the same.
     const QString selection = m_settings[SettingKey::fontSelection].value();
     m_suppressChange = true;
-    m_nfoFontActive = ::ApplyFont(ui->Memo1, m_settings, fileName, m_zoomPercent, tabStopsSet);
+    m_nfoFontActive = ::ApplyFont(ui->Memo1, m_settings, fileName, m_view.zoomPercent,
+        m_view.tabStopsSet, IsUnicode(m_encoding));
     m_fontApplied = true;
     m_suppressChange = false;
     // A broken selection was just repaired: the menu shows the stored value.
@@ -106,6 +99,7 @@ void TformMain::SetFontSelection(const QString &value)
     ApplyFont(m_fileName);
     UpdateFontSelectionMenu();
     view.Restore();
+    UpdateStatusBar(true);
 }
 
 void TformMain::UpdateFontSelectionMenu()
@@ -121,7 +115,7 @@ void TformMain::Wordwrap1Click()
     ResetScrolledPosition view(ui->Memo1, true);
     m_settings[SettingKey::wordWrap].toggle();
     ApplyWordWrapSetting();
-    ApplyTabStops(ui->Memo1, m_settings, m_nfoFontActive, tabStopsSet);
+    ApplyTabStops(ui->Memo1, m_settings, m_nfoFontActive, m_view.tabStopsSet);
     view.Restore();
 }
 

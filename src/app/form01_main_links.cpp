@@ -9,18 +9,8 @@
 void TformMain::SetupLinks()
 {
     m_linkFinder.SetWordDelimiters(m_settings[SettingKey::wordDelimiters].value());
-    TMemoPad *memo = ui->Memo1;
     // Hovering needs movements without a button held.
-    memo->viewport()->setMouseTracking(true);
-    connect(memo, &TMemoPad::MouseMove, this,
-        [this](QPoint pos, Qt::MouseButtons, Qt::KeyboardModifiers) { LinkHoverStep(pos); });
-    connect(memo, &TMemoPad::MouseDown, this,
-        [this](Qt::MouseButton button, QPoint pos, Qt::MouseButtons,
-            Qt::KeyboardModifiers modifiers) { LinkPressStep(button, pos, modifiers); });
-    connect(memo, &TMemoPad::MouseUp, this,
-        [this](Qt::MouseButton button, QPoint pos, Qt::MouseButtons,
-            Qt::KeyboardModifiers modifiers) { LinkReleaseStep(button, pos, modifiers); });
-    connect(memo, &TMemoPad::DblClick, this, &TformMain::LinkDoubleClickStep);
+    ui->Memo1->viewport()->setMouseTracking(true);
 }
 
 // Read at every event: a change in the Options dialog counts at once.
@@ -32,7 +22,6 @@ LinkSettings TformMain::CurrentLinkSettings() const
 
 void TformMain::LinkHoverStep(QPoint pos)
 {
-    m_linkPointer = pos;
     TMemoPad *memo = ui->Memo1;
     const LinkHover::State hover
         = m_linkHover.Move(m_linkFinder, MemoLinkView(*memo), pos, CurrentLinkSettings());
@@ -45,12 +34,8 @@ void TformMain::LinkHoverStep(QPoint pos)
     }
 }
 
-bool TformMain::LinkPressStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers)
+bool TformMain::LinkPressStep(QPoint pos, Qt::KeyboardModifiers modifiers)
 {
-    m_linkPointer = pos;
-    if (button != Qt::LeftButton)
-        return false;
-    m_mouseDownPoint = pos;
     const LinkKind kind = LinkToOpenOnPress(m_linkFinder, MemoLinkView(*ui->Memo1), pos,
         modifiers & Qt::ControlModifier, CurrentLinkSettings());
     OpenLink(kind, m_linkFinder.link());
@@ -59,19 +44,17 @@ bool TformMain::LinkPressStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardMo
 
 void TformMain::LinkReleaseStep(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers)
 {
-    m_linkPointer = pos;
     if (button != Qt::LeftButton)
         return;
     const LinkKind kind = LinkToOpenOnRelease(m_linkFinder, MemoLinkView(*ui->Memo1),
-        m_mouseDownPoint, pos, modifiers & Qt::ControlModifier, CurrentLinkSettings());
-    m_mouseDownPoint = QPoint();
+        m_clicks.mouseDownPoint, pos, modifiers & Qt::ControlModifier, CurrentLinkSettings());
     OpenLink(kind, m_linkFinder.link());
 }
 
-LinkKind TformMain::LinkDoubleClickStep()
+LinkKind TformMain::LinkDoubleClickStep(QPoint pos)
 {
-    const DoubleClickLink link = LinkOnDoubleClick(
-        m_linkFinder, MemoLinkView(*ui->Memo1), m_linkPointer, CurrentLinkSettings());
+    const DoubleClickLink link
+        = LinkOnDoubleClick(m_linkFinder, MemoLinkView(*ui->Memo1), pos, CurrentLinkSettings());
     if (link.open)
         OpenLink(link.found, m_linkFinder.link());
     return link.found;

@@ -26,8 +26,9 @@ int followingBytes(unsigned char lead)
 }
 
 // Drops every CR that follows a CR (each byte is compared with the one read
-// before it, dropped or not) and writes the rest as the text mode would:
-// CR LF stays, a lone LF becomes CR LF, a lone CR stays.
+// before it, dropped or not) and keeps every other byte. Lone LFs stay: the
+// loader turns them into CR LF anyway, and a copy that grew could pass the
+// size limit the original met.
 class Repairer
 {
 public:
@@ -37,7 +38,7 @@ public:
         const bool drop = m_previous == '\r' && b == '\r';
         m_previous = b;
         if (!drop)
-            put(b);
+            m_out += b;
         return drop;
     }
     QByteArray takeOutput()
@@ -46,28 +47,9 @@ public:
         out.swap(m_out);
         return out;
     }
-    QByteArray finish()
-    {
-        if (m_pendingCr)
-            m_out += '\r';
-        m_pendingCr = false;
-        return takeOutput();
-    }
 
 private:
-    void put(char k)
-    {
-        if (m_pendingCr && k != '\n')
-            m_out += '\r';
-        m_pendingCr = k == '\r';
-        if (k == '\n')
-            m_out += "\r\n";
-        else if (k != '\r')
-            m_out += k;
-    }
-
     char m_previous = 0;
-    bool m_pendingCr = false;
     QByteArray m_out;
 };
 
@@ -88,7 +70,7 @@ bool writeRepairedCopy(QFile &source, QByteArrayView head, QFile &copy)
         if (copy.write(repairer.takeOutput()) < 0)
             return false;
     }
-    return copy.write(repairer.finish()) >= 0 && copy.flush();
+    return copy.flush();
 }
 
 QStringList defaultCopyFolders()

@@ -1,7 +1,6 @@
 #include "encodings.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
@@ -42,22 +41,82 @@ int byteOfChar(char16_t c)
     return -1;
 }
 
-QStringConverter::Encoding qtEncoding(Encoding encoding)
+// The length of the valid UTF-8 sequence at p, or 0. Overlong forms,
+// encoded surrogates and values above U+10FFFF are not valid: they would
+// come back as other bytes.
+int sequenceLength(const unsigned char *p, const unsigned char *end)
 {
-    switch (encoding) {
-    case Encoding::Utf16LE:
-        return QStringConverter::Utf16LE;
-    case Encoding::Utf16BE:
-        return QStringConverter::Utf16BE;
-    default:
-        return QStringConverter::Utf8;
+    const unsigned char lead = *p;
+    int length = 0;
+    unsigned char low = 0x80, high = 0xBF; // the second byte's range
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
     }
+    if (end - p < length || p[1] < low || p[1] > high)
+        return 0;
+    for (int k = 2; k < length; ++k) {
+        if (p[k] < 0x80 || p[k] > 0xBF)
+            return 0;
+    }
+    return length;
 }
 
-bool isUnicode(Encoding encoding)
+char *putUtf8(char *out, char32_t c)
 {
-    return encoding == Encoding::Utf8 || encoding == Encoding::Utf16LE
-        || encoding == Encoding::Utf16BE;
+    if (c < 0x80) {
+        *out++ = char(c);
+    } else if (c < 0x800) {
+        *out++ = char(0xC0 | (c >> 6));
+        *out++ = char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *out++ = char(0xE0 | (c >> 12));
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+        *out++ = char(0x80 | (c & 0x3F));
+    } else {
+        *out++ = char(0xF0 | (c >> 18));
+        *out++ = char(0x80 | ((c >> 12) & 0x3F));
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+        *out++ = char(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// Code units as they are, lone surrogates included, so every even-length
+// file comes back unchanged. A last odd byte is half a character.
+DecodedText decodeUtf16(QByteArrayView bytes, bool littleEndian)
+{
+    const qsizetype units = bytes.size() / 2;
+    DecodedText result;
+    result.text.resize(units);
+    if (littleEndian)
+        qFromLittleEndian<quint16>(bytes.data(), units, result.text.data());
+    else
+        qFromBigEndian<quint16>(bytes.data(), units, result.text.data());
+    if (bytes.size() % 2 != 0) {
+        result.text += QChar::ReplacementCharacter;
+        result.invalidBytes = true;
+    }
+    return result;
+}
+
+QByteArray encodeUtf16(QStringView text, bool littleEndian)
+{
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    if (littleEndian)
+        qToLittleEndian<quint16>(text.data(), text.size(), bytes.data());
+    else
+        qToBigEndian<quint16>(text.data(), text.size(), bytes.data());
+    return bytes;
 }
 
 } // namespace
@@ -182,36 +241,97 @@ bool IsWindows1252Representable(QStringView text)
 
 DecodedText DecodeBytes(QByteArrayView bytes, Encoding encoding)
 {
-    if (!isUnicode(encoding))
-        return { DecodeWindows1252(bytes), false };
-    // Stateless: a sequence cut off at the end is an error, not held back.
-    // Our caller strips the byte order mark; a second one is text.
-    QStringDecoder decoder(qtEncoding(encoding),
-        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    DecodedText result;
-    // Qt drops a lone last byte of UTF-16 without an error; it is data, so
-    // it shows as a replacement character and the text is flagged.
-    const bool oddUtf16 = encoding != Encoding::Utf8 && bytes.size() % 2 != 0;
-    result.text = decoder.decode(oddUtf16 ? bytes.chopped(1) : bytes);
-    result.invalidBytes = decoder.hasError() || oddUtf16;
-    if (oddUtf16)
-        result.text += QChar::ReplacementCharacter;
-    return result;
+    if (encoding == Encoding::Utf8)
+        return DecodeUtf8(bytes);
+    if (IsUtf16(encoding))
+        return decodeUtf16(bytes, encoding == Encoding::Utf16LE);
+    return { DecodeWindows1252(bytes), false };
 }
 
 QByteArray EncodeText(QStringView text, Encoding encoding, QByteArrayView prefix)
 {
-    if (!isUnicode(encoding))
-        return prefix.isEmpty() ? EncodeWindows1252(text)
-                                : prefix.toByteArray() + EncodeWindows1252(text);
-    // Straight into one buffer behind the prefix: a large text is encoded
-    // without a second copy.
-    QStringEncoder encoder(qtEncoding(encoding), QStringConverter::Flag::Stateless);
-    QByteArray bytes(prefix.size() + encoder.requiredSpace(text.size()), Qt::Uninitialized);
-    std::copy(prefix.begin(), prefix.end(), bytes.begin());
-    const char *end = encoder.appendToBuffer(bytes.data() + prefix.size(), text);
-    bytes.truncate(end - bytes.constData());
+    QByteArray bytes = encoding == Encoding::Utf8 ? EncodeUtf8(text)
+        : IsUtf16(encoding)                       ? encodeUtf16(text, encoding == Encoding::Utf16LE)
+                                                  : EncodeWindows1252(text);
+    if (!prefix.isEmpty())
+        bytes.prepend(prefix);
     return bytes;
+}
+
+DecodedText DecodeUtf8(QByteArrayView bytes)
+{
+    DecodedText result;
+    result.text.resize(bytes.size()); // never more units than bytes
+    char16_t *out = reinterpret_cast<char16_t *>(result.text.data());
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *end = p + bytes.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            *out++ = *p++;
+            continue;
+        }
+        const int length = sequenceLength(p, end);
+        if (length == 0) {
+            *out++ = char16_t(kEscapedByteBase + *p++);
+            result.invalidBytes = true;
+            continue;
+        }
+        char32_t c = *p & (0xFF >> (length + 1));
+        for (int k = 1; k < length; ++k)
+            c = (c << 6) | (p[k] & 0x3F);
+        p += length;
+        if (c >= 0x10000) {
+            *out++ = QChar::highSurrogate(c);
+            *out++ = QChar::lowSurrogate(c);
+        } else {
+            *out++ = char16_t(c);
+        }
+    }
+    result.text.truncate(out - reinterpret_cast<char16_t *>(result.text.data()));
+    return result;
+}
+
+QByteArray EncodeUtf8(QStringView text)
+{
+    QByteArray bytes(text.size() * 3, Qt::Uninitialized); // at most 3 bytes a unit
+    char *out = bytes.data();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = text[i].unicode();
+        if (u < 0x80) {
+            *out++ = char(u);
+        } else if (QChar::isHighSurrogate(u) && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            out = putUtf8(out, QChar::surrogateToUcs4(u, text[++i].unicode()));
+        } else if (IsEscapedByte(text[i])) {
+            *out++ = char(u - kEscapedByteBase);
+        } else {
+            out = putUtf8(out, QChar::isSurrogate(u) ? char32_t(QChar::ReplacementCharacter) : u);
+        }
+    }
+    bytes.truncate(out - bytes.data());
+    return bytes;
+}
+
+bool IsValidUtf8(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *end = p + bytes.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        const int length = sequenceLength(p, end);
+        if (length == 0)
+            return false;
+        p += length;
+    }
+    return true;
+}
+
+bool IsEscapedByte(QChar c)
+{
+    return c.unicode() >= kEscapedByteBase + 0x80 && c.unicode() <= kEscapedByteBase + 0xFF;
 }
 
 bool IsRepresentable(QStringView text, int codePage)

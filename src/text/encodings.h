@@ -24,6 +24,11 @@ inline bool IsUtf16(Encoding encoding)
     return encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE;
 }
 
+inline bool IsUnicode(Encoding encoding)
+{
+    return encoding == Encoding::Utf8 || IsUtf16(encoding);
+}
+
 // Empty for the single-byte encodings and None.
 QByteArray ByteOrderMark(Encoding encoding);
 // The encoding named by a byte order mark at the start of bytes, or None.
@@ -43,9 +48,23 @@ struct DecodedText
 };
 
 // Decodes without a byte order mark; None decodes as the 8-bit code page.
+// UTF-16 keeps every code unit, lone surrogates included; an odd last byte
+// shows as a replacement character.
 DecodedText DecodeBytes(QByteArrayView bytes, Encoding encoding);
 // Encodes without a byte order mark; None encodes as the 8-bit code page.
 QByteArray EncodeText(QStringView text, Encoding encoding, QByteArrayView prefix = {});
+
+// A byte that is not valid UTF-8 is kept in the text as the lone surrogate
+// U+DC00 + byte (always U+DC80 to U+DCFF), so a UTF-8 save writes it back
+// unchanged and UTF-16 keeps it as a code unit. The 8-bit code page has no
+// place for it, so saving there shows the Unicode warning.
+constexpr char16_t kEscapedByteBase = 0xDC00;
+bool IsEscapedByte(QChar c);
+DecodedText DecodeUtf8(QByteArrayView bytes);
+// Strict: what DecodeUtf8 takes without escaping a byte.
+bool IsValidUtf8(QByteArrayView bytes);
+// Escaped bytes go back as themselves; any other lone surrogate as U+FFFD.
+QByteArray EncodeUtf8(QStringView text);
 
 // Whether text survives conversion to the code page; only the 8-bit code
 // pages (0 and 1252) can fail, the Unicode ones hold everything.

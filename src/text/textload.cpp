@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qint64 kReadBlock = 1024 * 1024;
@@ -25,6 +27,18 @@ QString tooLarge(const QString &path, qint64 size, qint64 maxBytes)
         Text::Tr::tr("The file is too large (%1 MB; at most %2 MB can be opened).")
             .arg((size + mb - 1) / mb)
             .arg(maxBytes / mb));
+}
+
+QString tooLargeForMemory(const QString &path, qint64 size, qint64 available)
+{
+    const qint64 mb = 1024 * 1024;
+    return openFailure(path,
+        QCoreApplication::translate("TextFiles",
+            "There is not enough free memory to open the file (%1 MB; it needs about %2 MB of "
+            "memory, %3 MB are free).")
+            .arg((size + mb - 1) / mb)
+            .arg(MemoryToLoad(size) / mb)
+            .arg(available / mb));
 }
 
 struct FileBytes
@@ -64,6 +78,8 @@ struct Decoded
     QString text;
     Encoding used = Encoding::None;
     bool invalidBytes = false;
+    bool marked = false; // began with the encoding's byte order mark
+    QByteArray oddByte; // half a UTF-16 character at the end
 };
 
 // With no encoding a byte order mark decides, else the 8-bit code page.
@@ -76,16 +92,30 @@ Decoded decode(QByteArrayView bytes, Encoding wanted)
     if (use == Encoding::None)
         use = Encoding::Ansi;
     const QByteArray bom = ByteOrderMark(use);
-    const QByteArrayView body = bytes.startsWith(bom) ? bytes.sliced(bom.size()) : bytes;
+    const bool marked = !bom.isEmpty() && bytes.startsWith(bom);
+    QByteArrayView body = marked ? bytes.sliced(bom.size()) : bytes;
+    QByteArray oddByte;
+    if (IsUtf16(use) && body.size() % 2 != 0) {
+        oddByte = body.last(1).toByteArray();
+        body.chop(1);
+    }
     DecodedText decoded = DecodeBytes(body, use);
-    return { std::move(decoded.text), use, decoded.invalidBytes };
+    return { std::move(decoded.text), use, decoded.invalidBytes || !oddByte.isEmpty(), marked,
+        oddByte };
 }
 
-// Why a path that exists cannot be loaded: folders fail to open anyway,
-// devices and pipes could block or never end. Empty for a regular file.
+// Why a path cannot be loaded before trying: folders fail to open anyway,
+// devices and pipes could block or never end, an undecodable name names
+// nothing. Empty for a regular file.
 QString specialFileReason(const QString &path)
 {
     const QFileInfo info(path);
+    if (!info.exists() && path.contains(QChar::ReplacementCharacter)) {
+        // Qt puts U+FFFD for name bytes it cannot decode, so such a path
+        // names no file; "no such file" would be wrong.
+        return QCoreApplication::translate(
+            "TextFiles", "The file name is not valid in the system's encoding and cannot be read.");
+    }
     if (!info.exists() || info.isFile())
         return {};
     if (info.isDir())
@@ -94,6 +124,23 @@ QString specialFileReason(const QString &path)
 }
 
 } // namespace
+
+std::optional<qint64> AvailableMemoryBytes()
+{
+    QFile meminfo(QStringLiteral("/proc/meminfo"));
+    if (!meminfo.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray key("MemAvailable:");
+    for (QByteArray line = meminfo.readLine(); !line.isEmpty(); line = meminfo.readLine()) {
+        if (!line.startsWith(key))
+            continue;
+        // "MemAvailable:   123456 kB"
+        bool ok = false;
+        const qint64 kb = line.mid(key.size()).trimmed().split(' ').value(0).toLongLong(&ok);
+        return ok ? std::optional<qint64>(kb * 1024) : std::nullopt;
+    }
+    return std::nullopt;
+}
 
 QString ToCrLf(QString text)
 {
@@ -145,15 +192,13 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
     LoadResult result;
     result.fileOpened = detection.fileOpened;
 
-    Encoding chosen = request.chosen;
-    if (chosen == Encoding::None && detection.encoding == Encoding::None
-        && request.westernLatinForNfo)
-        chosen = Encoding::WesternLatin;
-    result.documentEncoding = chosen != Encoding::None ? chosen : detection.encoding;
-    result.nulPath = chosen == Encoding::None && detection.nulFound;
+    // An NFO file forced to the code page is read as text, NUL bytes and all.
+    const bool forcedNfo = request.chosen == Encoding::None && detection.encoding == Encoding::None
+        && request.westernLatinForNfo;
+    result.nulPath = request.chosen == Encoding::None && !forcedNfo && detection.nulFound;
     // The byte-wise repair would split UTF-16 characters: their file is read as it is.
-    const bool useCopy
-        = detection.repairedFile && !result.nulPath && !IsUtf16(result.documentEncoding);
+    const bool useCopy = detection.repairedFile && !result.nulPath
+        && !IsUtf16(request.chosen != Encoding::None ? request.chosen : detection.encoding);
     result.repaired = useCopy;
 
     FileBytes file;
@@ -176,24 +221,42 @@ LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detecti
 
     if (result.nulPath) {
         result.text = ReadBytesAsText(file.bytes);
+        result.form.lineEnds = LineEndsOf(result.text);
         result.ok = true;
         return result;
     }
 
-    Decoded decoded = decode(file.bytes, chosen != Encoding::None ? chosen : detection.encoding);
-    if (decoded.invalidBytes && request.chosen == Encoding::None
-        && decoded.used == Encoding::Utf8) {
-        // Detected UTF-8 that is not: every byte shown as one character of the
-        // 8-bit code page saves back unchanged, where replacement characters
-        // would lose the bytes.
-        decoded = { DecodeWindows1252(file.bytes), Encoding::Ansi, false };
-        result.documentEncoding = Encoding::None;
+    Encoding chosen = request.chosen;
+    Encoding detected = detection.encoding;
+    if (chosen == Encoding::None && detected == Encoding::None && !detection.nulFound
+        && IsUtf8Text(file.bytes))
+        detected = Encoding::Utf8; // the sample was plain ASCII, the rest is UTF-8
+    else if (forcedNfo)
+        chosen = Encoding::WesternLatin;
+    result.documentEncoding = chosen != Encoding::None ? chosen : detected;
+
+    Decoded decoded = decode(file.bytes, result.documentEncoding);
+    result.form.lineEnds = useCopy ? LineEnds::CrLf : LineEndsOf(decoded.text);
+    if (IsUnicode(decoded.used) && !decoded.marked)
+        result.form.unmarked = decoded.used;
+    if (!decoded.oddByte.isEmpty()) {
+        result.form.oddByte = decoded.oddByte;
+        result.form.oddByteEncoding = decoded.used;
     }
     result.text = ToCrLf(std::move(decoded.text));
     result.loadEncoding = decoded.used;
     result.invalidBytes = decoded.invalidBytes;
     result.ok = true;
     return result;
+}
+
+bool IsUtf8Text(QByteArrayView bytes)
+{
+    // Plain ASCII is not UTF-8 here: it loads as 8-bit text, as ever.
+    const qsizetype first = std::find_if(bytes.begin(), bytes.end(), [](char b) {
+        return static_cast<unsigned char>(b) >= 0x80;
+    }) - bytes.begin();
+    return first < bytes.size() && IsValidUtf8(bytes.sliced(first));
 }
 
 LoadResult LoadTextFile(const LoadRequest &request, TempCopyLocation &location)
@@ -208,6 +271,11 @@ LoadResult LoadTextFile(const LoadRequest &request, TempCopyLocation &location)
         // Checked before detection, which would otherwise copy a huge file.
         LoadResult refused;
         refused.error = tooLarge(request.path, size, request.maxBytes);
+        return refused;
+    }
+    if (request.availableMemory && MemoryToLoad(size) > *request.availableMemory) {
+        LoadResult refused;
+        refused.error = tooLargeForMemory(request.path, size, *request.availableMemory);
         return refused;
     }
     return LoadDetectedFile(request, DetectEncoding(request.path, true, location));

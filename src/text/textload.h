@@ -2,6 +2,7 @@
 
 #include "detection.h"
 #include "encodings.h"
+#include "fileform.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -9,11 +10,19 @@
 
 #include <optional>
 
-// Files above this size are refused. A loaded text is held as UTF-16 (twice
-// the bytes), once more while line breaks are converted, and again by the
-// editor's document with its layout, so 64 MB of file already means close to
-// a gigabyte; NFO and DIZ files are a few kilobytes.
-constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
+// Files above this size are refused; below it, files that would not fit
+// in the free memory. A loaded text is held as UTF-16 (twice the bytes) and
+// again by the editor's document with its blocks.
+constexpr qint64 kMaxTextFileBytes = 512 * 1024 * 1024;
+// Memory a file of this many bytes needs while and after it loads, for
+// the bytes, the decoded text and the editor's document.
+constexpr qint64 MemoryToLoad(qint64 fileBytes)
+{
+    return fileBytes * 8;
+}
+// What the system reports as available to a new allocation without
+// swapping; nothing when it does not say.
+std::optional<qint64> AvailableMemoryBytes();
 
 struct LoadRequest
 {
@@ -24,6 +33,8 @@ struct LoadRequest
     // a recognised encoding then loads as Windows-1252.
     bool westernLatinForNfo = false;
     qint64 maxBytes = kMaxTextFileBytes;
+    // Free memory; nothing means unknown, which refuses nothing.
+    std::optional<qint64> availableMemory = AvailableMemoryBytes();
 };
 
 struct LoadResult
@@ -37,13 +48,15 @@ struct LoadResult
     // Empty on the NUL path, which leaves the remembered one as it was.
     std::optional<Encoding> loadEncoding;
     bool nulPath = false;
+    // Line breaks and byte order mark, for writing it back the same way.
+    FileForm form;
     // The detection step opened the file: after a failure the editor must
     // not keep the previous document as if it were this one.
     bool fileOpened = false;
     // The repaired copy was loaded; it is deleted again.
     bool repaired = false;
-    // Some bytes were not valid in the encoding the user chose, or a UTF-16
-    // file ended in half a character; replacement characters stand for them.
+    // Some bytes were not valid in the encoding: escaped bytes stand for
+    // them in UTF-8; half a UTF-16 character at the end is kept in form.
     bool invalidBytes = false;
     // For the error box when !ok.
     QString error;
@@ -56,6 +69,8 @@ LoadResult LoadTextFile(const LoadRequest &request, TempCopyLocation &location);
 // The load after detection, for a detection made already.
 LoadResult LoadDetectedFile(const LoadRequest &request, const Detection &detection);
 
+// Valid UTF-8 holding at least one multi-byte sequence.
+bool IsUtf8Text(QByteArrayView bytes);
 // CR LF, lone CR and lone LF all become CR LF.
 QString ToCrLf(QString text);
 // One character per byte (U+0000 to U+00FF), a zero byte shown as a space.

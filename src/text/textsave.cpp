@@ -24,10 +24,17 @@ bool isReadOnly(const QFileInfo &info)
 
 } // namespace
 
-QByteArray EncodeForSave(QStringView text, Encoding encoding, Encoding loadEncoding)
+QByteArray EncodeForSave(
+    QStringView text, Encoding encoding, Encoding loadEncoding, const FileForm &form)
 {
     const Encoding use = encoding != Encoding::None ? encoding : loadEncoding;
-    return EncodeText(text, use, ByteOrderMark(use));
+    const QByteArray mark = use == form.unmarked ? QByteArray() : ByteOrderMark(use);
+    QByteArray bytes = form.lineEnds == LineEnds::CrLf
+        ? EncodeText(text, use, mark)
+        : EncodeText(WithLineEnds(text.toString(), form.lineEnds), use, mark);
+    if (use == form.oddByteEncoding)
+        bytes += form.oddByte;
+    return bytes;
 }
 
 QString WriteFileAtomically(const QString &path, const QByteArray &bytes)
@@ -70,8 +77,8 @@ SaveResult SaveTextFile(const SaveRequest &request, QStringView text, const Unic
     }
 
     result.encoding = encoding;
-    const QString reason
-        = WriteFileAtomically(request.path, EncodeForSave(text, encoding, request.loadEncoding));
+    const QString reason = WriteFileAtomically(
+        request.path, EncodeForSave(text, encoding, request.loadEncoding, request.form));
     if (!reason.isEmpty()) {
         result.error = saveFailure(request.path, reason);
         result.outcome = SaveOutcome::Failed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "encodings.h"
+#include "fileform.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,6 +20,8 @@ struct SaveRequest
     Encoding loadEncoding = Encoding::None;
     // forceUSCodePageForNfo is on and the path is of NFO kind.
     bool westernLatinForNfo = false;
+    // How the loaded file looked: line ends and byte order mark.
+    FileForm form;
 };
 
 enum class SaveOutcome {
@@ -43,10 +46,14 @@ struct SaveResult
 using UnicodeWarning = std::function<UnicodeWarningAnswer(Encoding encoding)>;
 
 // Checks the text against the encoding, asks when it does not fit, and
-// writes it with its byte order mark, exactly as given: no line break added.
+// writes it in the loaded file's form, otherwise exactly as given: no line
+// break added.
 SaveResult SaveTextFile(const SaveRequest &request, QStringView text, const UnicodeWarning &warn);
 
-// The file's bytes: byte order mark, then the text; None writes in loadEncoding.
-QByteArray EncodeForSave(QStringView text, Encoding encoding, Encoding loadEncoding);
+// The file's bytes: byte order mark (unless the form says the file had none
+// in this encoding), then the text with its line ends in the form's, then a
+// UTF-16 file's odd last byte; None writes in loadEncoding.
+QByteArray EncodeForSave(
+    QStringView text, Encoding encoding, Encoding loadEncoding, const FileForm &form);
 // Replaces the file as a whole or not at all; the failure's text, or empty.
 QString WriteFileAtomically(const QString &path, const QByteArray &bytes);

@@ -4,7 +4,7 @@
 #include "tmemopad.h"
 
 #include <QApplication>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -28,7 +28,7 @@ void ApplyTabStopUnits(QPlainTextEdit *editor, int dialogUnits)
         memo->SetTabStops(dialogUnits);
         return;
     }
-    const int charWidth = QFontMetrics(editor->font()).averageCharWidth();
+    const qreal charWidth = QFontMetricsF(editor->font()).averageCharWidth();
     editor->setTabStopDistance(dialogUnits * charWidth / 4.0);
 }
 
@@ -50,17 +50,18 @@ void ApplyTabStops(
 }
 
 void ApplyFontSet(QPlainTextEdit *editor, const SettingsTable &settings, bool nfo, int zoomPercent,
-    bool &tabStopsSet)
+    bool &tabStopsSet, bool unicodeText)
 {
-    ApplyFontRequest(editor, ChooseFontSet(settings, nfo, zoomPercent, editor->logicalDpiY()));
+    ApplyFontRequest(
+        editor, ChooseFontSet(settings, nfo, zoomPercent, editor->logicalDpiY(), unicodeText));
     ApplyTabStops(editor, settings, nfo, tabStopsSet);
 }
 
 bool ApplyFont(QPlainTextEdit *editor, SettingsTable &settings, const QString &fileName,
-    int zoomPercent, bool &tabStopsSet)
+    int zoomPercent, bool &tabStopsSet, bool unicodeText)
 {
     const bool nfo = UseNfoFont(fileName, settings);
-    ApplyFontSet(editor, settings, nfo, zoomPercent, tabStopsSet);
+    ApplyFontSet(editor, settings, nfo, zoomPercent, tabStopsSet, unicodeText);
     ApplyColors(editor, settings, nfo);
     return nfo;
 }

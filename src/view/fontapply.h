@@ -21,14 +21,15 @@ void ApplyColors(QPlainTextEdit *editor, const SettingsTable &settings, bool nfo
 // of TabStopDialogUnits.
 void ApplyTabStops(
     QPlainTextEdit *editor, const SettingsTable &settings, bool nfoFontActive, bool &tabStopsSet);
-// Face, size, style and tab stops of one set at a zoom level.
+// Face, size, style and tab stops of one set at a zoom level; unicodeText
+// as for ChooseFontSet.
 void ApplyFontSet(QPlainTextEdit *editor, const SettingsTable &settings, bool nfo, int zoomPercent,
-    bool &tabStopsSet);
+    bool &tabStopsSet, bool unicodeText = false);
 
 // Chooses the set for fileName (repairing an unknown fontSelection) and
 // applies it with its colours and tab stops. Returns whether it is the NFO set.
 bool ApplyFont(QPlainTextEdit *editor, SettingsTable &settings, const QString &fileName,
-    int zoomPercent, bool &tabStopsSet);
+    int zoomPercent, bool &tabStopsSet, bool unicodeText = false);
 
 // Wrapping shows only the vertical scroll bar, not wrapping both.
 void ApplyWrapScrollBars(QAbstractScrollArea *editor, bool wrap);

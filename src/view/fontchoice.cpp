@@ -103,7 +103,7 @@ int FontCharset(int stored, bool nfo)
 }
 
 FontRequest ChooseFontSet(
-    const SettingsTable &settings, bool nfo, int zoomPercent, int pixelsPerInch)
+    const SettingsTable &settings, bool nfo, int zoomPercent, int pixelsPerInch, bool unicodeText)
 {
     const SettingKey nameKey = nfo ? SettingKey::asciiFontName : SettingKey::ansiFontName;
     const SettingKey sizeKey = nfo ? SettingKey::asciiFontSize : SettingKey::ansiFontSize;
@@ -119,6 +119,8 @@ FontRequest ChooseFontSet(
         request.face = QStringLiteral("ASCII");
         request.charset = 2;
     }
+    if (unicodeText)
+        request.face = UnicodeTwinFace(request.face);
     request.size = ZoomedFontSize(settings[sizeKey].intValue(), zoomPercent);
     request.height = zoomPercent == 100 ? settings[heightKey].intValue()
                                         : FontHeightForSize(request.size, pixelsPerInch);
@@ -128,9 +130,27 @@ FontRequest ChooseFontSet(
     return request;
 }
 
-bool IsBuiltInFace(const QString &face)
+namespace {
+
+const QString unicodeSuffix = QStringLiteral(" Unicode");
+
+bool IsCodePageFace(QStringView face)
 {
     return face == u"ASCII" || face == u"ASCII VGA" || face == u"ASCII EGA";
+}
+
+} // namespace
+
+bool IsBuiltInFace(const QString &face)
+{
+    return IsCodePageFace(face)
+        || (face.endsWith(unicodeSuffix)
+            && IsCodePageFace(QStringView(face).chopped(unicodeSuffix.size())));
+}
+
+QString UnicodeTwinFace(const QString &face)
+{
+    return IsCodePageFace(face) ? face + unicodeSuffix : face;
 }
 
 QFont ToQFont(const FontRequest &request)
@@ -148,7 +168,8 @@ QFont ToQFont(const FontRequest &request)
     if (IsBuiltInFace(request.face)) {
         // Outlines drawn on the pixel grid: hinting would only move the edges.
         font.setHintingPreference(QFont::PreferNoHinting);
-        font.setStyleStrategy(QFont::NoSubpixelAntialias);
+        font.setStyleStrategy(
+            QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     }
     return font;
 }

@@ -46,11 +46,17 @@ int FontHeightForSize(int size, int pixelsPerInch);
 int FontCharset(int stored, bool nfo);
 
 // The NFO or text font set at a zoom level, for a screen of pixelsPerInch.
-FontRequest ChooseFontSet(
-    const SettingsTable &settings, bool nfo, int zoomPercent, int pixelsPerInch);
+// unicodeText: the document was read as UTF-8 or UTF-16, so its characters
+// are themselves and not the pictures of 8-bit bytes.
+FontRequest ChooseFontSet(const SettingsTable &settings, bool nfo, int zoomPercent,
+    int pixelsPerInch, bool unicodeText = false);
 
 // The faces the program brings along: pixel fonts that must not be hinted.
 bool IsBuiltInFace(const QString &face);
+// The built-in faces draw the code page pictures at the places Windows-1252
+// gives their bytes; each has a twin in the same pixel style that draws
+// every character as itself. Other faces are their own twin.
+QString UnicodeTwinFace(const QString &face);
 QFont ToQFont(const FontRequest &request);
 
 // A stored 0x00BBGGRR colour; -1 is black, other negative values name a

@@ -1,5 +1,7 @@
 #include "programtext.h"
 
+#include "search/textsearch.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -313,45 +315,6 @@ QString NormalizeLineBreaks(const QString &text)
     ReplaceAllText(result, u"\r\n", u"\n", true);
     ReplaceAllText(result, u"\n", u"\r\n", true);
     return result;
-}
-
-namespace {
-
-QString lowerUnits(QStringView text)
-{
-    QString lower(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        lower[i] = text[i].toLower();
-    return lower;
-}
-
-} // namespace
-
-int ReplaceAllText(QString &text, QStringView oldText, QStringView newText, bool matchCase)
-{
-    // Nothing to look for: an empty pattern would match everywhere forever.
-    if (oldText.isEmpty())
-        return 0;
-    const QString haystack = matchCase ? QString() : lowerUnits(text);
-    const QString needle = matchCase ? QString() : lowerUnits(oldText);
-    const QStringView searchIn = matchCase ? QStringView(text) : QStringView(haystack);
-    const QStringView searchFor = matchCase ? oldText : QStringView(needle);
-
-    QString result;
-    int count = 0;
-    qsizetype from = 0;
-    for (qsizetype hit = searchIn.indexOf(searchFor, from); hit >= 0;
-         hit = searchIn.indexOf(searchFor, from)) {
-        result += QStringView(text).mid(from, hit - from);
-        result += newText;
-        from = hit + oldText.size();
-        ++count;
-    }
-    if (count == 0)
-        return 0;
-    result += QStringView(text).mid(from);
-    text = result;
-    return count;
 }
 
 bool IsMarkFormat(const QTextCharFormat &format)

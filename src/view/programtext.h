@@ -45,10 +45,6 @@ int ToDocumentPosition(const QTextDocument &document, int index);
 // CR stays.
 QString NormalizeLineBreaks(const QString &text);
 
-// Replaces every occurrence of oldText; returns the number of replacements.
-// Without matchCase both sides are lower-cased one UTF-16 unit at a time.
-int ReplaceAllText(QString &text, QStringView oldText, QStringView newText, bool matchCase);
-
 class QTextCharFormat;
 // True for the format of a lone line-break stand-in.
 bool IsMarkFormat(const QTextCharFormat &format);

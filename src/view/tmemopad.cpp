@@ -7,9 +7,11 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
@@ -54,8 +56,16 @@ void TMemoPad::setText(const QString &text)
 
 void TMemoPad::setText(QString &&text)
 {
+    SetTextInSteps(std::move(text), {});
+}
+
+void TMemoPad::SetTextInSteps(QString &&text, const std::function<void(int percent)> &step)
+{
     const DocumentForm form = ToDocumentForm(std::move(text));
-    setPlainText(form.text);
+    if (step && form.text.size() > TextStep)
+        InsertInSteps(form.text, step);
+    else
+        setPlainText(form.text);
     if (!form.marks.isEmpty()) {
         // Marking the stand-ins is part of setting the text, not an edit to undo.
         document()->setUndoRedoEnabled(false);
@@ -63,6 +73,36 @@ void TMemoPad::setText(QString &&text)
         document()->setUndoRedoEnabled(true);
     }
     InvalidateLayout();
+}
+
+// Pieces end after a line break, so no block is split between two of them.
+void TMemoPad::InsertInSteps(const QString &text, const std::function<void(int percent)> &step)
+{
+    {
+        // The program hears of the new text once, when it is all there.
+        const QSignalBlocker quiet(this);
+        clear();
+        document()->setUndoRedoEnabled(false);
+        QTextCursor cursor(document());
+        const qsizetype n = text.size();
+        for (qsizetype from = 0; from < n;) {
+            qsizetype to = std::min(n, from + TextStep);
+            if (to < n) {
+                // A block put in by halves would be laid out again for each.
+                qsizetype lineEnd = text.lastIndexOf(QLatin1Char('\n'), to - 1);
+                if (lineEnd < from)
+                    lineEnd = text.indexOf(QLatin1Char('\n'), to);
+                to = lineEnd < 0 ? n : lineEnd + 1;
+            }
+            cursor.insertText(text.sliced(from, to - from));
+            from = to;
+            step(int(from * 100 / n));
+        }
+        document()->setUndoRedoEnabled(true);
+        setTextCursor(QTextCursor(document()));
+    }
+    emit textChanged();
+    emit cursorPositionChanged();
 }
 
 QString TMemoPad::text() const
@@ -443,7 +483,9 @@ int TMemoPad::PosFromChar16(int index) const
 
 void TMemoPad::SetTabStops(int dialogUnits)
 {
-    const qreal distance = dialogUnits * AverageCharWidth() / 4.0;
+    // The real average, not the whole pixels of AverageCharWidth: columns
+    // after several tabs would drift from where the characters are.
+    const qreal distance = dialogUnits * QFontMetricsF(font()).averageCharWidth() / 4.0;
     if (distance == tabStopDistance())
         return;
     setTabStopDistance(distance);
@@ -544,9 +586,7 @@ void TMemoPad::contextMenuEvent(QContextMenuEvent *event)
 
 void TMemoPad::keyPressEvent(QKeyEvent *event)
 {
-    bool suppress = false;
-    emit KeyDown(event, &suppress);
-    if (suppress) {
+    if (m_events && m_events->MemoKeyDown(event)) {
         event->accept();
         return;
     }
@@ -569,39 +609,50 @@ void TMemoPad::keyPressEvent(QKeyEvent *event)
 
 void TMemoPad::keyReleaseEvent(QKeyEvent *event)
 {
-    bool suppress = false;
-    emit KeyUp(event, &suppress);
-    if (suppress) {
-        event->accept();
-        return;
-    }
     QPlainTextEdit::keyReleaseEvent(event);
+    if (m_events)
+        m_events->MemoKeyUp(event);
 }
 
 void TMemoPad::mousePressEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mousePressEvent(event);
-    emit MouseDown(
-        event->button(), event->position().toPoint(), event->buttons(), event->modifiers());
+    if (!m_events)
+        return;
+    const int anchor = textCursor().anchor();
+    const int position = textCursor().position();
+    m_events->MemoMouseDown(event);
+    // A press on a selection would start a text drag, and its release would
+    // drop the selection the owner just made (a line, a word).
+    m_ownerTookPress = textCursor().anchor() != anchor || textCursor().position() != position;
 }
 
 void TMemoPad::mouseMoveEvent(QMouseEvent *event)
 {
     // With Ctrl the program selects by its own word delimiters, so the
     // control must not start a drag selection of its own.
-    const bool routeOnly = m_useCustomWordSelection && (event->modifiers() & Qt::ControlModifier);
+    const bool routeOnly = m_ownerTookPress
+        || (m_useCustomWordSelection && (event->modifiers() & Qt::ControlModifier));
     if (routeOnly)
         event->accept();
     else
         QPlainTextEdit::mouseMoveEvent(event);
-    emit MouseMove(event->position().toPoint(), event->buttons(), event->modifiers());
+    if (m_events)
+        m_events->MemoMouseMove(event);
 }
 
 void TMemoPad::mouseReleaseEvent(QMouseEvent *event)
 {
-    QPlainTextEdit::mouseReleaseEvent(event);
-    emit MouseUp(
-        event->button(), event->position().toPoint(), event->buttons(), event->modifiers());
+    if (m_ownerTookPress) {
+        m_ownerTookPress = false;
+        const QTextCursor kept = textCursor();
+        QPlainTextEdit::mouseReleaseEvent(event);
+        setTextCursor(kept);
+    } else {
+        QPlainTextEdit::mouseReleaseEvent(event);
+    }
+    if (m_events)
+        m_events->MemoMouseUp(event);
 }
 
 void TMemoPad::mouseDoubleClickEvent(QMouseEvent *event)
@@ -610,7 +661,8 @@ void TMemoPad::mouseDoubleClickEvent(QMouseEvent *event)
         event->accept();
     else
         QPlainTextEdit::mouseDoubleClickEvent(event);
-    emit DblClick();
+    if (m_events)
+        m_events->MemoDblClick(event);
 }
 
 void TMemoPad::wheelEvent(QWheelEvent *event)

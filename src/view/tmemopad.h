@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include <climits>
+#include <functional>
 #include <optional>
 
 class BlockLineCounter;
@@ -14,6 +15,21 @@ class QTextBlock;
 class QTextLayout;
 class QTimer;
 struct TextEdit;
+
+// The owner's handlers of the editor's keys and mouse (Memo1KeyDown and
+// the rest). A key handler runs before the control and returns whether it
+// took the key; the mouse handlers run after the control's own handling.
+class TMemoPadEvents
+{
+public:
+    virtual ~TMemoPadEvents() = default;
+    virtual bool MemoKeyDown(QKeyEvent *event) = 0;
+    virtual void MemoKeyUp(QKeyEvent *) { }
+    virtual void MemoMouseDown(QMouseEvent *event) = 0;
+    virtual void MemoMouseMove(QMouseEvent *event) = 0;
+    virtual void MemoMouseUp(QMouseEvent *event) = 0;
+    virtual void MemoDblClick(QMouseEvent *event) = 0;
+};
 
 // The document editor: a plain-text edit with the program's own word
 // selection, Ctrl+wheel zoom events and line-break normalising paste.
@@ -30,12 +46,19 @@ class TMemoPad : public QPlainTextEdit
 public:
     explicit TMemoPad(QWidget *parent = nullptr);
 
+    void SetEvents(TMemoPadEvents *events) { m_events = events; }
     void SetUseCustomWordSelection(bool on) { m_useCustomWordSelection = on; }
     bool UseCustomWordSelection() const { return m_useCustomWordSelection; }
 
     // The whole text, exactly as set: lone CR and lone LF included.
     void setText(const QString &text);
     void setText(QString &&text);
+    // The same for a large text, put in piece by piece; step is called after
+    // each piece with the share done, so the caller can show progress and
+    // let the window paint.
+    void SetTextInSteps(QString &&text, const std::function<void(int percent)> &step);
+    // Texts longer than this go in in pieces of this many characters.
+    static constexpr qsizetype TextStep = 1 << 20;
     QString text() const;
     int TextLength() const;
     QString TextRange(int start, int end) const;
@@ -130,15 +153,6 @@ public slots:
 signals:
     void OnCtrlMouseScrollWheelUp(QObject *sender);
     void OnCtrlMouseScrollWheelDown(QObject *sender);
-    // The main window's handlers; a key handler sets *suppress to swallow the key.
-    void KeyDown(QKeyEvent *event, bool *suppress);
-    void KeyUp(QKeyEvent *event, bool *suppress);
-    void MouseDown(Qt::MouseButton button, QPoint pos, Qt::MouseButtons buttons,
-        Qt::KeyboardModifiers modifiers);
-    void MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-    void MouseUp(Qt::MouseButton button, QPoint pos, Qt::MouseButtons buttons,
-        Qt::KeyboardModifiers modifiers);
-    void DblClick();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -157,6 +171,7 @@ protected:
 
 private:
     void InsertText(const QString &programText);
+    void InsertInSteps(const QString &text, const std::function<void(int percent)> &step);
     void DropMarkFormat();
     void NoteContentsChange(int from, int charsRemoved, int charsAdded);
     void InvalidateLayout();
@@ -169,6 +184,9 @@ private:
     int LineOfPosition(int position) const;
     int LineStartPosition(int line) const;
 
+    TMemoPadEvents *m_events = nullptr;
+    // The owner selected on this press: the control's own drag stays out.
+    bool m_ownerTookPress = false;
     bool m_useCustomWordSelection = true;
     // Document range whose blocks may have a wrong line count while
     // wrapping; the blocks outside it have their real ones.

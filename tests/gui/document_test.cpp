@@ -266,4 +266,17 @@ TEST_F(DocumentTest, ReopenKeepsTheCaretAndReadsTheFileAgain)
     EXPECT_EQ(window->memo()->Caret(), 12);
 }
 
+// A large file named on the command line opens once the window is shown.
+TEST_F(DocumentTest, LargeFileOnTheCommandLineOpensAfterTheWindowIsShown)
+{
+    const QByteArray line = "a line of a large text\r\n";
+    const QString path = write(QStringLiteral("large.txt"), line.repeated((5 << 20) / line.size()));
+    auto window = start({ path });
+    EXPECT_EQ(window->memo()->TextLength(), 0);
+    window->show();
+    QTRY_COMPARE(window->fileName(), path);
+    EXPECT_EQ(window->memo()->TextLength(), (5 << 20) / line.size() * line.size());
+    EXPECT_FALSE(window->memo()->document()->isModified() && window->windowTitle().endsWith(u'*'));
+}
+
 } // namespace

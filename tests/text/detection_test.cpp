@@ -101,11 +101,12 @@ TEST_F(DetectionFiles, DoubledCarriageReturnIsRepairedIntoTheCopy)
     EXPECT_EQ(ScratchFolder::read(d.repairedCopy), QByteArray("A\r\nB\r\n"));
     EXPECT_EQ(ScratchFolder::read(scratch.path(QStringLiteral("in.nfo"))), original);
 
-    // Once found, the whole file is repaired: CR CR -> CR, CR CR CR -> CR, LF -> CR LF.
+    // Once found, the whole file is repaired: CR CR -> CR, CR CR CR -> CR; a
+    // lone LF stays, the loader turns it into CR LF like any other.
     const QByteArray tail = QByteArray(5000, 'x') + "1\r\r2\r\r\r3\n4\r5\r\n";
     const Detection whole = detect("a\r\r\nb" + tail);
     EXPECT_EQ(ScratchFolder::read(whole.repairedCopy),
-        "a\r\nb" + QByteArray(5000, 'x') + "1\r2\r3\r\n4\r5\r\n");
+        "a\r\nb" + QByteArray(5000, 'x') + "1\r2\r3\n4\r5\r\n");
 }
 
 TEST_F(DetectionFiles, DoubledCarriageReturnIsLookedForInBytes0To1024)

@@ -7,6 +7,22 @@
 
 #include <gtest/gtest.h>
 
+// Text in which "~XX" (two hex digits) stands for the escaped byte XX, the
+// lone surrogate U+DC00 + XX that source literals cannot hold.
+inline QString WithEscapes(const QString &text)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'~' && i + 2 < text.size()) {
+            out += QChar(char16_t(0xDC00 + text.mid(i + 1, 2).toUInt(nullptr, 16)));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 // A scratch folder per test, with byte-exact file helpers.
 class ScratchFolder
 {

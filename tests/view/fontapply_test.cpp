@@ -4,7 +4,7 @@
 #include "view/tmemopad.h"
 
 #include <QFontDatabase>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -26,7 +26,7 @@ protected:
     {
         return ApplyFont(&editor, settings.table, fileName, zoom, tabStopsSet);
     }
-    int charWidth() const { return QFontMetrics(editor.font()).averageCharWidth(); }
+    qreal charWidth() const { return QFontMetricsF(editor.font()).averageCharWidth(); }
 
     QPlainTextEdit editor;
     FontTestSettings settings;
@@ -82,6 +82,21 @@ TEST_F(FontApplyTest, TabStopsAreCharactersOfTheFontNotTheWidgetDefault)
     EXPECT_DOUBLE_EQ(editor.tabStopDistance(), 8.0 * 12);
 }
 
+// Regression: tab stops of whole-pixel average widths drifted right of the
+// text font's columns by nearly a character after four tabs.
+TEST_F(FontApplyTest, TabbedColumnsLineUpWithTheTextFontsCharacters)
+{
+    TMemoPad memo;
+    memo.resize(800, 300);
+    ApplyFont(&memo, settings.table, QStringLiteral("/a/b.txt"), 100, tabStopsSet);
+    memo.setText(QStringLiteral("\t\t\t\tx\r\n") + QString(32, u' ') + QStringLiteral("x"));
+    memo.show();
+    const std::optional<QPoint> tabbed = memo.PosFromChar(4);
+    const std::optional<QPoint> spaced = memo.PosFromChar(7 + 32);
+    ASSERT_TRUE(tabbed && spaced);
+    EXPECT_NEAR(tabbed->x(), spaced->x(), 1);
+}
+
 TEST(FontRegistryTest, FacesComeAndGoWithTheFiles)
 {
     const QString folder = QStringLiteral(ORVANE_FONT_DIR);
@@ -90,6 +105,8 @@ TEST(FontRegistryTest, FacesComeAndGoWithTheFiles)
     EXPECT_TRUE(families.contains(QStringLiteral("ASCII VGA")));
     EXPECT_TRUE(families.contains(QStringLiteral("ASCII EGA")));
     EXPECT_TRUE(families.contains(QStringLiteral("ASCII")));
+    for (const char *unicode : { "ASCII VGA Unicode", "ASCII EGA Unicode", "ASCII Unicode" })
+        EXPECT_TRUE(families.contains(QLatin1String(unicode))) << unicode;
     EXPECT_TRUE(QFontDatabase::isFixedPitch(QStringLiteral("ASCII VGA")));
     UnregisterPrivateFonts();
     EXPECT_FALSE(QFontDatabase::families().contains(QStringLiteral("ASCII VGA")));

@@ -131,6 +131,21 @@ TEST(FontSetTest, OtherNfoFaceKeepsItsCharsetWhenZoomed)
     EXPECT_EQ(zoomed.height, -(120 * 11) / 72);
 }
 
+TEST(FontSetTest, UnicodeDocumentsGetTheTwinOfABuiltInFace)
+{
+    FontTestSettings s;
+    EXPECT_EQ(
+        ChooseFontSet(s.table, true, 100, 96, true).face, QStringLiteral("ASCII VGA Unicode"));
+    EXPECT_EQ(ChooseFontSet(s.table, true, 150, 96, true).face, QStringLiteral("ASCII Unicode"));
+    EXPECT_EQ(ChooseFontSet(s.table, false, 100, 96, true).face, QStringLiteral("Courier New"));
+    s.set(SettingKey::asciiFontName, QStringLiteral("Terminus"));
+    EXPECT_EQ(ChooseFontSet(s.table, true, 100, 96, true).face, QStringLiteral("Terminus"));
+    EXPECT_EQ(s.table[SettingKey::asciiFontName].value(), QStringLiteral("Terminus"));
+    EXPECT_TRUE(IsBuiltInFace(QStringLiteral("ASCII EGA Unicode")));
+    EXPECT_FALSE(IsBuiltInFace(QStringLiteral("Terminus Unicode")));
+    EXPECT_FALSE(IsBuiltInFace(QStringLiteral(" Unicode")));
+}
+
 TEST(FontSetTest, TextSetStyleAndCharset)
 {
     FontTestSettings s;

@@ -66,6 +66,47 @@ TEST(FontFileTest, EveryCellIsOneWidthAndLinesHaveNoGap)
     }
 }
 
+QImage Picture(const QRawFont &font, char32_t codePoint)
+{
+    return font.alphaMapForGlyph(GlyphOf(font, codePoint), QRawFont::PixelAntialiasing);
+}
+
+// Regression: UTF-8 text showed U+0080 to U+00FF as the code page picture of
+// that byte ("gewähre" as "gewΣhre"). The twins draw each character as
+// itself, with the very pixels the 8-bit faces use for the same picture.
+TEST(FontFileTest, UnicodeTwinsDrawEveryCharacterAsItself)
+{
+    RegisterPrivateFonts(fontDir);
+    for (const auto &[family, pixels] : { std::pair { "ASCII VGA", 16 },
+             std::pair { "ASCII EGA", 14 }, std::pair { "ASCII", 16 } }) {
+        QFont bytesFont { QLatin1String(family) };
+        bytesFont.setPixelSize(pixels);
+        QFont unicodeFont(QLatin1String(family) + QStringLiteral(" Unicode"));
+        unicodeFont.setPixelSize(pixels);
+        const QRawFont bytes = QRawFont::fromFont(bytesFont);
+        const QRawFont unicode = QRawFont::fromFont(unicodeFont);
+        ASSERT_EQ(unicode.familyName(), unicodeFont.family()) << family;
+        ASSERT_EQ(bytes.familyName(), bytesFont.family()) << family;
+        // a-umlaut is byte 0x84 of code page 437, at 1252's place for 0x84.
+        const std::pair<char32_t, char32_t> same[] = { { U'\u00E4', U'\u201E' },
+            { U'\u00FC', U'\u0081' }, { U'\u2554', U'\u00C9' }, { U'\u2588', U'\u00DB' },
+            { U'\u2591', U'\u00B0' }, { U'A', U'A' }, { U'\u263A', U'\u0001' } };
+        for (auto [character, bytePlace] : same) {
+            EXPECT_NE(GlyphOf(unicode, character), 0u) << family;
+            EXPECT_EQ(Picture(unicode, character), Picture(bytes, bytePlace))
+                << family << " U+" << std::hex << unsigned(character);
+        }
+        EXPECT_NE(Picture(unicode, U'\u00E4'), Picture(bytes, U'\u00E4')) << family; // not Sigma
+        for (char32_t character : { U'\u00D7', U'\u0416', U'\u20AC', U'\uFFFD' })
+            EXPECT_NE(GlyphOf(unicode, character), 0u)
+                << family << " U+" << std::hex << unsigned(character);
+        const QPointF advance
+            = unicode.advancesForGlyphIndexes({ GlyphOf(unicode, U'\u00D7') }).first();
+        EXPECT_DOUBLE_EQ(advance.x(), 8.0) << family;
+    }
+    UnregisterPrivateFonts();
+}
+
 // One face drawn in the editor: stored face and height, zoom, and the
 // line height and cell width the picture must show.
 struct PixelCase
@@ -178,5 +219,69 @@ INSTANTIATE_TEST_SUITE_P(Faces, FontPixelTest,
         PixelCase { "ega_at_100", u"ASCII EGA", -14, 100, 14, 8, true },
         PixelCase { "vga_becomes_ascii_at_150", u"ASCII VGA", -16, 150, 24, 12, false }),
     [](const auto &info) { return std::string(info.param.name); });
+
+// Every zoom step: the scaled face must tile, blocks of neighbouring cells
+// and lines touching with no pixel of a third colour between them.
+std::vector<int> ZoomSteps()
+{
+    std::vector<int> steps;
+    for (int zoom = 10; zoom < 30; zoom += 5)
+        steps.push_back(zoom);
+    for (int zoom = 30; zoom <= 500; zoom += 10)
+        steps.push_back(zoom);
+    return steps;
+}
+
+TEST(ZoomStepPixels, EveryStepIsSeamless)
+{
+    RegisterPrivateFonts(fontDir);
+    for (int zoom : ZoomSteps()) {
+        QPlainTextEdit editor;
+        FontTestSettings settings;
+        editor.resize(2600, 3200);
+        editor.setFrameStyle(QFrame::NoFrame);
+        editor.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        editor.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        editor.document()->setDocumentMargin(0);
+        bool tabStopsSet = false;
+        ApplyFont(&editor, settings.table, QStringLiteral("/a/b.nfo"), zoom, tabStopsSet);
+        editor.setPlainText(picture);
+        editor.show();
+        const QImage image
+            = editor.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QFontMetricsF metrics(editor.font());
+        const int cells = int(std::floor(3 * metrics.horizontalAdvance(QChar(0x2588))));
+        const int lines = int(std::floor(5 * metrics.height()));
+        int seams = 0;
+        for (int y = 0; y < lines; ++y) {
+            for (int x = 0; x < cells; ++x)
+                seams += image.pixel(x, y) == qRgb(255, 255, 255) ? 0 : 1;
+        }
+        EXPECT_EQ(seams, 0) << "zoom " << zoom << " pixel size " << editor.font().pixelSize();
+        // The double line below: two rows unbroken over six cells, and only
+        // the two colours anywhere in the picture.
+        const int doubleTop = int(std::ceil(5 * metrics.height()));
+        const int doubleHeight = int(std::floor(metrics.height()));
+        const int doubleWidth = int(std::floor(6 * metrics.horizontalAdvance(QChar(0x2550))));
+        int fullRows = 0;
+        for (int y = doubleTop; y < doubleTop + doubleHeight; ++y) {
+            bool full = true;
+            for (int x = 0; x < doubleWidth; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                EXPECT_TRUE(pixel == qRgb(255, 255, 255) || pixel == qRgb(49, 61, 115))
+                    << "zoom " << zoom << " third colour at " << x << "," << y;
+                full = full && pixel == qRgb(255, 255, 255);
+            }
+            fullRows += full ? 1 : 0;
+        }
+        // Below 16 pixels a font pixel is less than a screen pixel: the two
+        // lines may merge, and below 8 a line may fall between pixel centres.
+        const int pixelSize = editor.font().pixelSize();
+        if (pixelSize >= 8) {
+            EXPECT_GE(fullRows, pixelSize >= 16 ? 2 : 1) << "zoom " << zoom;
+        }
+    }
+    UnregisterPrivateFonts();
+}
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "search/textsearch.h"
 #include "view/programtext.h"
 #include "view/tmemopad.h"
 

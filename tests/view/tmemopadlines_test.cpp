@@ -4,9 +4,11 @@
 #include "editorfixture.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -122,6 +124,37 @@ TEST_F(WrappedLinesTest, CountsFollowEdits)
         editor->ReplaceSel(QStringLiteral("a much longer piece\r\nof text\twith a tab"));
         ASSERT_EQ(countedLineStarts(*editor), drawnLineStarts(*editor)) << at;
     }
+}
+
+} // namespace
+
+namespace {
+
+// A large text goes in piece by piece with the same result as at once:
+// the same text, no undo step, the caret at the start, as many change signals,
+// and the steps' shares growing to 100.
+TEST_F(EditorTest, TextInStepsEqualsTextAtOnce)
+{
+    const QString line = QStringLiteral("a line\twith words\r\n");
+    const QString marked = QStringLiteral("a lone\rbreak and \u2028 more\r\n");
+    const QString text = marked + line.repeated(int(5 * TMemoPad::TextStep / 2 / line.size()))
+        + marked + QStringLiteral("last\nline");
+    QSignalSpy changes(editor.get(), &QPlainTextEdit::textChanged);
+    editor->setText(text);
+    const qsizetype changesAtOnce = changes.count();
+    changes.clear();
+    std::vector<int> shares;
+    editor->SetTextInSteps(QString(text), [&](int percent) { shares.push_back(percent); });
+
+    EXPECT_EQ(editor->text(), text);
+    EXPECT_EQ(changes.count(), changesAtOnce);
+    EXPECT_FALSE(editor->document()->isUndoAvailable());
+    EXPECT_EQ(editor->Caret(), 0);
+    ASSERT_GE(shares.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_EQ(shares.back(), 100);
+    // No block was cut between two pieces.
+    EXPECT_EQ(editor->LineCount(), int(text.count(QLatin1String("\r\n"))) + 1);
 }
 
 } // namespace

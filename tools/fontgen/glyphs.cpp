@@ -156,6 +156,46 @@ CodePageGlyphs LoadCodePageGlyphs(const std::string &hexPath)
     return result;
 }
 
+GlyphSet CodePageSet(const CodePageGlyphs &cp)
+{
+    GlyphSet set;
+    set.pictures.assign(cp.pictures.begin(), cp.pictures.end());
+    for (auto [codePoint, byte] : cp.codePointToByte)
+        set.codePointToPicture[codePoint] = std::size_t(byte);
+    return set;
+}
+
+GlyphSet UnicodeSet(const std::string &hexPath, const CodePageGlyphs &cp)
+{
+    std::ifstream in(hexPath);
+    if (!in)
+        throw std::runtime_error("cannot read " + hexPath);
+    GlyphSet set;
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto colon = line.find(':');
+        if (colon == std::string::npos)
+            continue;
+        std::string hex = line.substr(colon + 1);
+        while (!hex.empty() && (hex.back() == '\r' || hex.back() == ' '))
+            hex.pop_back();
+        const auto codePoint = std::uint32_t(std::stoul(line.substr(0, colon), nullptr, 16));
+        if (hex.size() != 32 || codePoint > 0xFFFF || codePoint < 0x20)
+            continue; // wide glyphs fall back to other fonts
+        set.codePointToPicture[codePoint] = set.pictures.size();
+        set.pictures.push_back(ParseHexRows(hex));
+    }
+    for (int byte = 1; byte < 0x20; ++byte) {
+        if (IsLayoutControl(byte))
+            continue;
+        set.codePointToPicture[std::uint32_t(byte)] = set.pictures.size();
+        set.pictures.push_back(cp.pictures[std::size_t(byte)]);
+    }
+    if (!set.codePointToPicture.count(0x2588) || !set.codePointToPicture.count(0xFFFD))
+        throw std::runtime_error(hexPath + " lacks the block or replacement glyph");
+    return set;
+}
+
 GlyphRows ShrinkGlyph(GlyphRows rows, std::size_t height)
 {
     bool preferTop = true;

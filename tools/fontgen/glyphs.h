@@ -32,6 +32,21 @@ std::map<std::uint32_t, GlyphRows> ReadHexGlyphs(
 // at its Windows-1252 code point and at its own Unicode point (1252 wins).
 CodePageGlyphs LoadCodePageGlyphs(const std::string &hexPath);
 
+// The pictures of a face and the code points that show each (an index into
+// pictures).
+struct GlyphSet
+{
+    std::vector<GlyphRows> pictures;
+    std::map<std::uint32_t, std::size_t> codePointToPicture;
+};
+
+// The 8-bit documents' set: the 256 pictures, byte by byte.
+GlyphSet CodePageSet(const CodePageGlyphs &cp);
+// The Unicode documents' set: every 8-pixel-wide glyph of the unifont.hex
+// file at its own code point, so each character shows as itself; the C0
+// controls keep their code page pictures, as in the 8-bit set.
+GlyphSet UnicodeSet(const std::string &hexPath, const CodePageGlyphs &cp);
+
 // Removes rows from a glyph until it has the given height, taking blank or
 // repeated rows at the edges first so lines and blocks stay joined.
 GlyphRows ShrinkGlyph(GlyphRows rows, std::size_t height);

@@ -181,13 +181,25 @@ std::vector<std::uint8_t> NameTable(const std::string &family)
     return w.bytes;
 }
 
-// Format 4 with one segment per code point: small and simple for a few hundred.
+// Format 4; a run of code points whose glyphs follow each other shares one
+// segment, which keeps the Unicode faces' thousands of glyphs small.
 std::vector<std::uint8_t> CmapTable(const std::map<std::uint32_t, std::uint16_t> &cmap)
 {
-    std::vector<std::pair<unsigned, unsigned>> segs;
-    for (auto [cp, glyph] : cmap)
-        segs.emplace_back(cp, glyph);
-    segs.emplace_back(0xFFFF, 0);
+    struct Segment
+    {
+        unsigned start, end, delta;
+    };
+    std::vector<Segment> segs;
+    for (auto [cp, glyph] : cmap) {
+        if (cp >= 0xFFFF)
+            continue; // 0xFFFF ends the table
+        const unsigned delta = (glyph - cp) & 0xFFFF;
+        if (!segs.empty() && segs.back().end + 1 == cp && segs.back().delta == delta)
+            segs.back().end = cp;
+        else
+            segs.push_back({ cp, cp, delta });
+    }
+    segs.push_back({ 0xFFFF, 0xFFFF, 1 });
     const unsigned segCount = unsigned(segs.size());
     unsigned searchRange = 2, entrySelector = 0;
     while (searchRange * 2 <= segCount * 2) {
@@ -202,13 +214,13 @@ std::vector<std::uint8_t> CmapTable(const std::map<std::uint32_t, std::uint16_t>
     sub.u16(searchRange);
     sub.u16(entrySelector);
     sub.u16(segCount * 2 - searchRange);
-    for (auto [cp, glyph] : segs)
-        sub.u16(cp);
+    for (const Segment &seg : segs)
+        sub.u16(seg.end);
     sub.u16(0);
-    for (auto [cp, glyph] : segs)
-        sub.u16(cp);
-    for (auto [cp, glyph] : segs)
-        sub.u16(cp == 0xFFFF ? 1 : (glyph - cp) & 0xFFFF);
+    for (const Segment &seg : segs)
+        sub.u16(seg.start);
+    for (const Segment &seg : segs)
+        sub.u16(seg.delta);
     for (std::size_t i = 0; i < segs.size(); ++i)
         sub.u16(0);
 
