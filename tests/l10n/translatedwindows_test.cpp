@@ -320,6 +320,12 @@ TEST_P(TranslatedWindowsTest, DialogsShowTheirWholeTexts)
     auto *warning = window.findChild<TformUnicodeWarning *>();
     ASSERT_TRUE(warning);
     warning->ShowUnicodeWarning(Encoding::WesternLatin, &window, false);
+    // Every other dialog the window owns (find, go to, prefixes and the ones to come).
+    fakes.dialog = {};
+    for (QDialog *dialog : window.findChildren<QDialog *>()) {
+        if (dialog != warning)
+            expectNothingCutOff(dialog);
+    }
     QTemporaryDir dir;
     RegistryStore registry(dir.filePath(u"registry.reg"_s));
     SettingsStorage storage({ dir.filePath(u"program"_s), dir.filePath(u"appdata"_s) }, registry);

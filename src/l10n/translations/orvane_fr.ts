@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>Remember string after exit</source>
-        <translation>Mémoriser le texte après la fermeture</translation>
+        <translation>Retenir le texte à la sortie</translation>
     </message>
 </context>
 <context>
