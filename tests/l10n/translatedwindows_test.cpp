@@ -23,6 +23,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest/QTest>
@@ -84,6 +85,10 @@ void collectFrom(const QObject *object, const QObject *root, Texts &texts)
         add(texts, at + u"#button"_s, button->text());
     if (const auto *group = qobject_cast<const QGroupBox *>(object))
         add(texts, at + u"#group"_s, group->title());
+    if (const auto *tabs = qobject_cast<const QTabWidget *>(object)) {
+        for (int i = 0; i < tabs->count(); ++i)
+            add(texts, at + u"#tab"_s + QString::number(i), tabs->tabText(i));
+    }
     if (const auto *combo = qobject_cast<const QComboBox *>(object)) {
         for (int i = 0; i < combo->count(); ++i)
             add(texts, at + u"#item"_s + QString::number(i), combo->itemText(i));
