@@ -81,12 +81,11 @@ void TformMain::UpdateStatusBar(bool caretOnly)
     bar->RememberWidth(readOnlyPanel);
     const bool readOnly = memo->isReadOnly() || IsReadOnlyFile(m_fileName);
     bar->SetPanel(readOnlyPanel,
-        on(readOnlyPanel) && readOnly ? bar->RememberedWidth(readOnlyPanel) : 0,
-        QStringLiteral("READ ONLY"));
+        on(readOnlyPanel) && readOnly ? bar->RememberedWidth(readOnlyPanel) : 0, tr("READ ONLY"));
     bar->RememberWidth(overwritePanel);
     bar->SetPanel(overwritePanel,
         on(overwritePanel) && m_overwriteMode ? bar->RememberedWidth(overwritePanel) : 0,
-        QStringLiteral("OVERWRITE"));
+        tr("OVERWRITE"));
     const QString unicode = UnicodeIndicatorText(m_encoding);
     bar->SetPanel(unicodePanel,
         on(unicodePanel) && !unicode.isEmpty() ? statusPanelWidths[unicodePanel] : 0, unicode);

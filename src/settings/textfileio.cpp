@@ -1,6 +1,7 @@
 #include "textfileio.h"
 
-#include <QCoreApplication>
+#include "settingstr.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -56,7 +57,7 @@ ReadResult readWholeFile(const QString &path, QByteArray &bytes, QString &error)
         return ReadResult::Missing;
     // Reading a pipe or a device could block start-up for ever.
     if (!info.isFile()) {
-        error = QCoreApplication::translate("Settings", "This is not a regular file.");
+        error = Settings::Tr::tr("This is not a regular file.");
         return ReadResult::Failed;
     }
     QFile file(path);

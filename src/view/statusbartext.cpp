@@ -1,6 +1,7 @@
 #include "statusbartext.h"
 
 #include "l10n/messages.h"
+#include "viewtr.h"
 
 #include <QFileInfo>
 
@@ -40,11 +41,11 @@ QString FileSizeText(quint32 size)
 {
     QString text;
     if (size >= 1048577)
-        text = OneDecimal(size * std::pow(2.0, -20)) + QStringLiteral(" MB");
+        text = OneDecimal(size * std::pow(2.0, -20)) + View::Tr::tr(" MB");
     else if (size <= 1024)
-        text = QString::number(size) + QStringLiteral(" byte");
+        text = QString::number(size) + View::Tr::tr(" byte");
     else
-        text = OneDecimal(size / 1024.0) + QStringLiteral(" KB");
+        text = OneDecimal(size / 1024.0) + View::Tr::tr(" KB");
     return text + QLatin1Char(' ');
 }
 
@@ -63,11 +64,11 @@ QString UnicodeIndicatorText(Encoding encoding)
 {
     switch (encoding) {
     case Encoding::Utf8:
-        return QStringLiteral("UTF-8");
+        return View::Tr::tr("UTF-8");
     case Encoding::Utf16LE:
-        return QStringLiteral("UTF-16 LE");
+        return View::Tr::tr("UTF-16 LE");
     case Encoding::Utf16BE:
-        return QStringLiteral("UTF-16 BE");
+        return View::Tr::tr("UTF-16 BE");
     default:
         return {};
     }
@@ -95,7 +96,7 @@ StatusHint StatusBarHint(int panel, const QString &fileName, Encoding encoding)
     if (panel == unicodePanel && encoding != Encoding::None) {
         // The 8-bit code page here is Windows-1252.
         const int codePage = EncodingCodePage(encoding);
-        return { QStringLiteral("Codepage: ") + QString::number(uint(codePage ? codePage : 1252)),
+        return { View::Tr::tr("Codepage: ") + QString::number(uint(codePage ? codePage : 1252)),
             unicodePanel };
     }
     return {};

@@ -10,6 +10,8 @@
 #include "text/encodinglabels.h"
 #include "text/form09_unicodewarning.h"
 #include "tsfile.h"
+#include "view/statusbarpanels.h"
+#include "view/tmemopad.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -21,8 +23,10 @@
 #include <QLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 #include <map>
@@ -81,6 +85,10 @@ void collectFrom(const QObject *object, const QObject *root, Texts &texts)
         add(texts, at + u"#button"_s, button->text());
     if (const auto *group = qobject_cast<const QGroupBox *>(object))
         add(texts, at + u"#group"_s, group->title());
+    if (const auto *tabs = qobject_cast<const QTabWidget *>(object)) {
+        for (int i = 0; i < tabs->count(); ++i)
+            add(texts, at + u"#tab"_s + QString::number(i), tabs->tabText(i));
+    }
     if (const auto *combo = qobject_cast<const QComboBox *>(object)) {
         for (int i = 0; i < combo->count(); ++i)
             add(texts, at + u"#item"_s + QString::number(i), combo->itemText(i));
@@ -256,6 +264,56 @@ void expectNothingCutOff(QDialog *dialog)
     dialog->hide();
 }
 
+// Every panel of the status bar, on a read-only UTF-8 file in overwrite mode.
+std::vector<QString> statusPanelTexts(TformMain &window, const QString &file)
+{
+    window.OpenFile(file, QString(), true);
+    QTest::keyClick(window.memo(), Qt::Key_Insert);
+    const auto *bar = window.findChild<TStatusPanels *>();
+    std::vector<QString> texts;
+    for (int panel = 0; panel < statusPanelCount; ++panel) {
+        if (panel != pathPanel)
+            texts.push_back(bar->PanelText(panel));
+    }
+    texts.push_back(StatusBarHint(unicodePanel, file, Encoding::Ansi).text);
+    return texts;
+}
+
+TEST_P(TranslatedWindowsTest, StatusBarShowsNoEnglishTextAndFitsItsPanels)
+{
+    for (const char *key : { "showStatusBarItemSelLength", "showStatusBarItemFileSize" })
+        store.values[QLatin1String(key)] = u"1"_s;
+    store.values[u"allowTextChanges"_s] = u"0"_s;
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"text.txt"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\xEF\xBB\xBFtext");
+    file.close();
+    std::vector<QString> english;
+    {
+        TformMain window({ QCoreApplication::applicationFilePath(), {}, &store });
+        window.show();
+        english = statusPanelTexts(window, file.fileName());
+    }
+    translate();
+    TformMain window({ QCoreApplication::applicationFilePath(), {}, &store });
+    window.show();
+    const std::vector<QString> translated = statusPanelTexts(window, file.fileName());
+    std::vector<std::pair<QString, QString>> pairs;
+    const auto *bar = window.findChild<TStatusPanels *>();
+    const QFontMetrics metrics(bar->font());
+    for (size_t i = 0; i < english.size(); ++i) {
+        pairs.emplace_back(english[i], translated[i]);
+        if (i >= size_t(statusPanelCount) - 1)
+            continue; // the hint has no panel
+        const int room
+            = std::max(bar->PanelWidth(int(i)) - 8, metrics.horizontalAdvance(english[i]));
+        EXPECT_LE(metrics.horizontalAdvance(translated[i]), room) << translated[i].toStdString();
+    }
+    for (const QString &text : leftInEnglish(pairs))
+        ADD_FAILURE() << "shown in English: " << text.toStdString();
+}
+
 TEST_P(TranslatedWindowsTest, DialogsShowTheirWholeTexts)
 {
     translate();
@@ -267,6 +325,12 @@ TEST_P(TranslatedWindowsTest, DialogsShowTheirWholeTexts)
     auto *warning = window.findChild<TformUnicodeWarning *>();
     ASSERT_TRUE(warning);
     warning->ShowUnicodeWarning(Encoding::WesternLatin, &window, false);
+    // Every other dialog the window owns (find, go to, prefixes and the ones to come).
+    fakes.dialog = {};
+    for (QDialog *dialog : window.findChildren<QDialog *>()) {
+        if (dialog != warning)
+            expectNothingCutOff(dialog);
+    }
     QTemporaryDir dir;
     RegistryStore registry(dir.filePath(u"registry.reg"_s));
     SettingsStorage storage({ dir.filePath(u"program"_s), dir.filePath(u"appdata"_s) }, registry);

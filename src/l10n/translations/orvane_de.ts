@@ -329,6 +329,79 @@
     </message>
 </context>
 <context>
+    <name>TextFiles</name>
+    <message>
+        <source>There is not enough free memory to open the file (%1 MB; it needs about %2 MB of memory, %3 MB are free).</source>
+        <translation>Zum Öffnen der Datei ist nicht genug freier Speicher vorhanden (%1 MB; benötigt werden etwa %2 MB Arbeitsspeicher, frei sind %3 MB).</translation>
+    </message>
+    <message>
+        <source>The file name is not valid in the system&apos;s encoding and cannot be read.</source>
+        <translation>Der Dateiname ist in der Zeichenkodierung des Systems ungültig; die Datei kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TformAddRemovePrefix</name>
+    <message>
+        <source>Add/remove prefix</source>
+        <translation>Präfix hinzufügen/entfernen</translation>
+    </message>
+    <message>
+        <source>String to add/remove at the start of the selected lines:</source>
+        <translation>Text, der am Anfang der markierten Zeilen hinzugefügt/entfernt wird:</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Vorgang</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Remember string after exit</source>
+        <translation>Text nach dem Beenden merken</translation>
+    </message>
+</context>
+<context>
+    <name>TformGoto</name>
+    <message>
+        <source>Go to line</source>
+        <translation>Gehe zu Zeile</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Line number</source>
+        <translation>Zeilennummer</translation>
+    </message>
+    <message>
+        <source>Type the line number you want to find in the text</source>
+        <translation>Geben Sie die Nummer der Zeile ein, zu der Sie springen möchten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>TformIniFileLocation</name>
     <message>
         <source>Orvane</source>
@@ -597,6 +670,369 @@
         <source>diz file (*.diz)</source>
         <translation>DIZ-Datei (*.diz)</translation>
     </message>
+    <message>
+        <source>C&amp;hange Case</source>
+        <translation>Schrei&amp;bweise ändern</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Status Bar &amp;Items</source>
+        <translation>&amp;Elemente der Statusleiste</translation>
+    </message>
+    <message>
+        <source>A&amp;uto Window Width</source>
+        <translation>Automatische Fenster&amp;breite</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>&amp;Always On Top</source>
+        <translation>Immer im &amp;Vordergrund</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>&amp;Enable Alpha Blending</source>
+        <translation>&amp;Transparenz einschalten</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+B</source>
+        <translation>Ctrl+Alt+B</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Ctrl+Num+/</source>
+        <translation>Ctrl+Num+/</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Zoom zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;Menu Bar</source>
+        <translation>&amp;Menüleiste</translation>
+    </message>
+    <message>
+        <source>Ctrl+F1</source>
+        <translation>Ctrl+F1</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Line</source>
+        <translation>Zeile &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Shift+Del</source>
+        <translation>Shift+Del</translation>
+    </message>
+    <message>
+        <source>Tabify selected lines</source>
+        <translation>Leerzeichen der markierten Zeilen in Tabulatoren umwandeln</translation>
+    </message>
+    <message>
+        <source>Untabify selected lines</source>
+        <translation>Tabulatoren der markierten Zeilen in Leerzeichen umwandeln</translation>
+    </message>
+    <message>
+        <source>Sort selected lines A-&gt;Z</source>
+        <translation>Markierte Zeilen sortieren A-&gt;Z</translation>
+    </message>
+    <message>
+        <source>Alt+T</source>
+        <translation>Alt+T</translation>
+    </message>
+    <message>
+        <source>Sort selected lines Z-&gt;A</source>
+        <translation>Markierte Zeilen sortieren Z-&gt;A</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+T</source>
+        <translation>Alt+Shift+T</translation>
+    </message>
+    <message>
+        <source>Insert Time/Date</source>
+        <translation>Uhrzeit/Datum einfügen</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Add/remove string to start of selected lines...</source>
+        <translation>Text am Anfang der markierten Zeilen hinzufügen/entfernen...</translation>
+    </message>
+    <message>
+        <source>Add last string to selected lines</source>
+        <translation>Letzten Text den markierten Zeilen voranstellen</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Remove last string from selected lines</source>
+        <translation>Letzten Text von den markierten Zeilen entfernen</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>&amp;UPPERCASE</source>
+        <translation>&amp;GROSSBUCHSTABEN</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>&amp;lowercase</source>
+        <translation>&amp;kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Sentence case.</source>
+        <translation>&amp;Satzanfang groß.</translation>
+    </message>
+    <message>
+        <source>Ctrl+J</source>
+        <translation>Ctrl+J</translation>
+    </message>
+    <message>
+        <source>&amp;Title Case</source>
+        <translation>&amp;Wortanfänge Groß</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>&amp;iNVERT cASE</source>
+        <translation>gROSS/kLEIN &amp;tAUSCHEN</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation>&amp;Vorheriges suchen</translation>
+    </message>
+    <message>
+        <source>Shift+F3</source>
+        <translation>Shift+F3</translation>
+    </message>
+    <message>
+        <source>&amp;Replace...</source>
+        <translation>Erse&amp;tzen...</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Go To...</source>
+        <translation>Gehe &amp;zu...</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>Ctrl+F2</source>
+        <translation>Ctrl+F2</translation>
+    </message>
+    <message>
+        <source>&amp;Caret Position</source>
+        <translation>&amp;Cursorposition</translation>
+    </message>
+    <message>
+        <source>Selection &amp;Length</source>
+        <translation>Länge der &amp;Auswahl</translation>
+    </message>
+    <message>
+        <source>&amp;Read Only Indicator</source>
+        <translation>&amp;Schreibschutz-Anzeige</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite Indicator</source>
+        <translation>&amp;Überschreibmodus-Anzeige</translation>
+    </message>
+    <message>
+        <source>&amp;Unicode Indicator</source>
+        <translation>&amp;Unicode-Anzeige</translation>
+    </message>
+    <message>
+        <source>File &amp;Size</source>
+        <translation>Datei&amp;größe</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom Level</source>
+        <translation>&amp;Zoomstufe</translation>
+    </message>
+    <message>
+        <source>File &amp;Path</source>
+        <translation>Datei&amp;pfad</translation>
+    </message>
+    <message>
+        <source>Loading... %1%</source>
+        <translation>Wird geladen... %1 %</translation>
+    </message>
+    <message>
+        <source>READ ONLY</source>
+        <translation>NUR LESEN</translation>
+    </message>
+    <message>
+        <source>OVERWRITE</source>
+        <translation>ÜBERSCHR.</translation>
+    </message>
+</context>
+<context>
+    <name>TformMyFind</name>
+    <message>
+        <source>Find text</source>
+        <translation>Text suchen</translation>
+    </message>
+    <message>
+        <source>Type the text you want to find here</source>
+        <translation>Geben Sie hier den gesuchten Text ein</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Click to search or press enter</source>
+        <translation>Klicken oder Eingabetaste drücken, um zu suchen</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Click to find and replace the match with the text typed to the left</source>
+        <translation>Klicken, um den Fund zu suchen und durch den links eingegebenen Text zu ersetzen</translation>
+    </message>
+    <message>
+        <source>Count search hits</source>
+        <translation>Treffer zählen</translation>
+    </message>
+    <message>
+        <source>Counts the number of occurences of the search string in the text</source>
+        <translation>Zählt, wie oft der Suchtext im Text vorkommt</translation>
+    </message>
+    <message>
+        <source>Type the text you want to replace with here</source>
+        <translation>Geben Sie hier den Ersatztext ein</translation>
+    </message>
+    <message>
+        <source>Replace all</source>
+        <translation>Alle ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace all instances in the text with the text typed to the left of the Replace button. There is no undo on this operation.</source>
+        <translation>Ersetzt alle Fundstellen im Text durch den Text links neben der Schaltfläche „Ersetzen“. Dieser Vorgang lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>Only finds the text if the casing matches</source>
+        <translation>Findet den Text nur bei gleicher Groß-/Kleinschreibung</translation>
+    </message>
+    <message>
+        <source>Search up</source>
+        <translation>Aufwärts suchen</translation>
+    </message>
+    <message>
+        <source>Reverse search direction</source>
+        <translation>Suchrichtung umkehren</translation>
+    </message>
+    <message>
+        <source>Loop search</source>
+        <translation>Am Ende von vorn beginnen</translation>
+    </message>
+    <message>
+        <source>Will continue searching from the top of the text when the bottom is reached</source>
+        <translation>Setzt die Suche am Textanfang fort, wenn das Ende erreicht ist</translation>
+    </message>
+    <message>
+        <source>Always start new search from the top</source>
+        <translation>Neue Suche immer am Anfang beginnen</translation>
+    </message>
+    <message>
+        <source>Always starts searching from the top for a new word</source>
+        <translation>Beginnt die Suche nach einem neuen Begriff immer am Textanfang</translation>
+    </message>
+    <message>
+        <source>Close dialog on Find</source>
+        <translation>Dialog nach dem Finden schließen</translation>
+    </message>
+    <message>
+        <source>Will close the dialog if a match is found (use F3 to find next match)</source>
+        <translation>Schließt den Dialog, sobald ein Treffer gefunden wurde (F3 sucht weiter)</translation>
+    </message>
+    <message>
+        <source>Search while typing</source>
+        <translation>Beim Tippen suchen</translation>
+    </message>
+    <message>
+        <source>Text not found</source>
+        <translation>Text nicht gefunden</translation>
+    </message>
 </context>
 <context>
     <name>TformUnicodeWarning</name>
@@ -623,6 +1059,37 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>View</name>
+    <message>
+        <source> MB</source>
+        <translation> MB</translation>
+    </message>
+    <message>
+        <source> byte</source>
+        <translation> B</translation>
+    </message>
+    <message>
+        <source> KB</source>
+        <translation> KB</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>UTF-16 LE</source>
+        <translation>UTF-16 LE</translation>
+    </message>
+    <message>
+        <source>UTF-16 BE</source>
+        <translation>UTF-16 BE</translation>
+    </message>
+    <message>
+        <source>Codepage: </source>
+        <translation>Codeseite: </translation>
     </message>
 </context>
 </TS>

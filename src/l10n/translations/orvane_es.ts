@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Sel: </source>
-        <translation>Sel: </translation>
+        <translation>Sel.: </translation>
     </message>
     <message>
         <source>There was an error writing the registry key. This could be because your user account doesn&apos;t have the required administrator rights to write to the Windows registry.</source>
@@ -326,6 +326,79 @@
     <message>
         <source>UTF-16 (Big Endian)</source>
         <translation>UTF-16 (Big Endian)</translation>
+    </message>
+</context>
+<context>
+    <name>TextFiles</name>
+    <message>
+        <source>There is not enough free memory to open the file (%1 MB; it needs about %2 MB of memory, %3 MB are free).</source>
+        <translation>No hay memoria libre suficiente para abrir el archivo (%1 MB; se necesitan unos %2 MB de memoria y hay %3 MB libres).</translation>
+    </message>
+    <message>
+        <source>The file name is not valid in the system&apos;s encoding and cannot be read.</source>
+        <translation>El nombre del archivo no es válido en la codificación del sistema y no se puede leer.</translation>
+    </message>
+</context>
+<context>
+    <name>TformAddRemovePrefix</name>
+    <message>
+        <source>Add/remove prefix</source>
+        <translation>Añadir/quitar prefijo</translation>
+    </message>
+    <message>
+        <source>String to add/remove at the start of the selected lines:</source>
+        <translation>Texto que se añade/quita al principio de las líneas seleccionadas:</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Remember string after exit</source>
+        <translation>Recordar el texto al salir</translation>
+    </message>
+</context>
+<context>
+    <name>TformGoto</name>
+    <message>
+        <source>Go to line</source>
+        <translation>Ir a la línea</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Line number</source>
+        <translation>Número de línea</translation>
+    </message>
+    <message>
+        <source>Type the line number you want to find in the text</source>
+        <translation>Escriba el número de la línea del texto a la que quiere ir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -597,6 +670,369 @@
         <source>diz file (*.diz)</source>
         <translation>Archivo DIZ (*.diz)</translation>
     </message>
+    <message>
+        <source>C&amp;hange Case</source>
+        <translation>Cambiar ma&amp;yúsculas/minúsculas</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Status Bar &amp;Items</source>
+        <translation>&amp;Elementos de la barra de estado</translation>
+    </message>
+    <message>
+        <source>A&amp;uto Window Width</source>
+        <translation>Ancho de ventana a&amp;utomático</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>&amp;Always On Top</source>
+        <translation>Siempre &amp;encima</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>&amp;Enable Alpha Blending</source>
+        <translation>Activar &amp;transparencia</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+B</source>
+        <translation>Ctrl+Alt+B</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Ctrl+Num+/</source>
+        <translation>Ctrl+Num+/</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Restablecer el zoom</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;Menu Bar</source>
+        <translation>Barra de &amp;menús</translation>
+    </message>
+    <message>
+        <source>Ctrl+F1</source>
+        <translation>Ctrl+F1</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Line</source>
+        <translation>&amp;Eliminar línea</translation>
+    </message>
+    <message>
+        <source>Shift+Del</source>
+        <translation>Shift+Del</translation>
+    </message>
+    <message>
+        <source>Tabify selected lines</source>
+        <translation>Convertir espacios en tabulaciones en las líneas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Untabify selected lines</source>
+        <translation>Convertir tabulaciones en espacios en las líneas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Sort selected lines A-&gt;Z</source>
+        <translation>Ordenar las líneas seleccionadas A-&gt;Z</translation>
+    </message>
+    <message>
+        <source>Alt+T</source>
+        <translation>Alt+T</translation>
+    </message>
+    <message>
+        <source>Sort selected lines Z-&gt;A</source>
+        <translation>Ordenar las líneas seleccionadas Z-&gt;A</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+T</source>
+        <translation>Alt+Shift+T</translation>
+    </message>
+    <message>
+        <source>Insert Time/Date</source>
+        <translation>Insertar hora/fecha</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Add/remove string to start of selected lines...</source>
+        <translation>Añadir/quitar texto al principio de las líneas seleccionadas...</translation>
+    </message>
+    <message>
+        <source>Add last string to selected lines</source>
+        <translation>Añadir el último texto a las líneas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Remove last string from selected lines</source>
+        <translation>Quitar el último texto de las líneas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>&amp;UPPERCASE</source>
+        <translation>&amp;MAYÚSCULAS</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>&amp;lowercase</source>
+        <translation>mi&amp;núsculas</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Sentence case.</source>
+        <translation>Tipo &amp;oración.</translation>
+    </message>
+    <message>
+        <source>Ctrl+J</source>
+        <translation>Ctrl+J</translation>
+    </message>
+    <message>
+        <source>&amp;Title Case</source>
+        <translation>&amp;Tipo Título</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>&amp;iNVERT cASE</source>
+        <translation>&amp;iNVERTIR mAYÚSCULAS</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Buscar...</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Buscar &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation>Buscar a&amp;nterior</translation>
+    </message>
+    <message>
+        <source>Shift+F3</source>
+        <translation>Shift+F3</translation>
+    </message>
+    <message>
+        <source>&amp;Replace...</source>
+        <translation>&amp;Reemplazar...</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Go To...</source>
+        <translation>&amp;Ir a...</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de e&amp;stado</translation>
+    </message>
+    <message>
+        <source>Ctrl+F2</source>
+        <translation>Ctrl+F2</translation>
+    </message>
+    <message>
+        <source>&amp;Caret Position</source>
+        <translation>Posición del &amp;cursor</translation>
+    </message>
+    <message>
+        <source>Selection &amp;Length</source>
+        <translation>&amp;Longitud de la selección</translation>
+    </message>
+    <message>
+        <source>&amp;Read Only Indicator</source>
+        <translation>Indicador de &amp;solo lectura</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite Indicator</source>
+        <translation>Indicador de so&amp;brescritura</translation>
+    </message>
+    <message>
+        <source>&amp;Unicode Indicator</source>
+        <translation>Indicador &amp;Unicode</translation>
+    </message>
+    <message>
+        <source>File &amp;Size</source>
+        <translation>&amp;Tamaño del archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom Level</source>
+        <translation>Nivel de &amp;zoom</translation>
+    </message>
+    <message>
+        <source>File &amp;Path</source>
+        <translation>&amp;Ruta del archivo</translation>
+    </message>
+    <message>
+        <source>Loading... %1%</source>
+        <translation>Cargando... %1 %</translation>
+    </message>
+    <message>
+        <source>READ ONLY</source>
+        <translation>SOLO LECT.</translation>
+    </message>
+    <message>
+        <source>OVERWRITE</source>
+        <translation>SOBRESCR.</translation>
+    </message>
+</context>
+<context>
+    <name>TformMyFind</name>
+    <message>
+        <source>Find text</source>
+        <translation>Buscar texto</translation>
+    </message>
+    <message>
+        <source>Type the text you want to find here</source>
+        <translation>Escriba aquí el texto que quiere buscar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Click to search or press enter</source>
+        <translation>Haga clic o pulse Intro para buscar</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Reemplazar por:</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Click to find and replace the match with the text typed to the left</source>
+        <translation>Haga clic para buscar la coincidencia y reemplazarla por el texto escrito a la izquierda</translation>
+    </message>
+    <message>
+        <source>Count search hits</source>
+        <translation>Contar coincidencias</translation>
+    </message>
+    <message>
+        <source>Counts the number of occurences of the search string in the text</source>
+        <translation>Cuenta cuántas veces aparece el texto buscado en el texto</translation>
+    </message>
+    <message>
+        <source>Type the text you want to replace with here</source>
+        <translation>Escriba aquí el texto de reemplazo</translation>
+    </message>
+    <message>
+        <source>Replace all</source>
+        <translation>Reemplazar todo</translation>
+    </message>
+    <message>
+        <source>Replace all instances in the text with the text typed to the left of the Replace button. There is no undo on this operation.</source>
+        <translation>Reemplaza todas las apariciones en el texto por el texto escrito a la izquierda del botón Reemplazar. Esta operación no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Coincidir mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Only finds the text if the casing matches</source>
+        <translation>Solo encuentra el texto si coinciden las mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Search up</source>
+        <translation>Buscar hacia arriba</translation>
+    </message>
+    <message>
+        <source>Reverse search direction</source>
+        <translation>Invierte la dirección de búsqueda</translation>
+    </message>
+    <message>
+        <source>Loop search</source>
+        <translation>Búsqueda circular</translation>
+    </message>
+    <message>
+        <source>Will continue searching from the top of the text when the bottom is reached</source>
+        <translation>Continúa buscando desde el principio del texto al llegar al final</translation>
+    </message>
+    <message>
+        <source>Always start new search from the top</source>
+        <translation>Empezar siempre una búsqueda nueva desde el principio</translation>
+    </message>
+    <message>
+        <source>Always starts searching from the top for a new word</source>
+        <translation>Empieza siempre desde el principio al buscar una palabra nueva</translation>
+    </message>
+    <message>
+        <source>Close dialog on Find</source>
+        <translation>Cerrar el cuadro de diálogo al encontrar</translation>
+    </message>
+    <message>
+        <source>Will close the dialog if a match is found (use F3 to find next match)</source>
+        <translation>Cierra el cuadro de diálogo al encontrar una coincidencia (F3 busca la siguiente)</translation>
+    </message>
+    <message>
+        <source>Search while typing</source>
+        <translation>Buscar mientras escribe</translation>
+    </message>
+    <message>
+        <source>Text not found</source>
+        <translation>Texto no encontrado</translation>
+    </message>
 </context>
 <context>
     <name>TformUnicodeWarning</name>
@@ -623,6 +1059,37 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>View</name>
+    <message>
+        <source> MB</source>
+        <translation> MB</translation>
+    </message>
+    <message>
+        <source> byte</source>
+        <translation> B</translation>
+    </message>
+    <message>
+        <source> KB</source>
+        <translation> KB</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>UTF-16 LE</source>
+        <translation>UTF-16 LE</translation>
+    </message>
+    <message>
+        <source>UTF-16 BE</source>
+        <translation>UTF-16 BE</translation>
+    </message>
+    <message>
+        <source>Codepage: </source>
+        <translation>Página de códigos: </translation>
     </message>
 </context>
 </TS>

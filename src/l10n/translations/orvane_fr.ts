@@ -329,6 +329,79 @@
     </message>
 </context>
 <context>
+    <name>TextFiles</name>
+    <message>
+        <source>There is not enough free memory to open the file (%1 MB; it needs about %2 MB of memory, %3 MB are free).</source>
+        <translation>Mémoire libre insuffisante pour ouvrir le fichier (%1 Mo ; il faut environ %2 Mo de mémoire, %3 Mo sont libres).</translation>
+    </message>
+    <message>
+        <source>The file name is not valid in the system&apos;s encoding and cannot be read.</source>
+        <translation>Le nom du fichier n’est pas valide dans le codage du système ; le fichier ne peut pas être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>TformAddRemovePrefix</name>
+    <message>
+        <source>Add/remove prefix</source>
+        <translation>Ajouter/supprimer un préfixe</translation>
+    </message>
+    <message>
+        <source>String to add/remove at the start of the selected lines:</source>
+        <translation>Texte à ajouter/supprimer au début des lignes sélectionnées :</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Remember string after exit</source>
+        <translation>Retenir le texte à la sortie</translation>
+    </message>
+</context>
+<context>
+    <name>TformGoto</name>
+    <message>
+        <source>Go to line</source>
+        <translation>Aller à la ligne</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Line number</source>
+        <translation>Numéro de ligne</translation>
+    </message>
+    <message>
+        <source>Type the line number you want to find in the text</source>
+        <translation>Tapez le numéro de la ligne à atteindre dans le texte</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>TformIniFileLocation</name>
     <message>
         <source>Orvane</source>
@@ -597,6 +670,369 @@
         <source>diz file (*.diz)</source>
         <translation>Fichier DIZ (*.diz)</translation>
     </message>
+    <message>
+        <source>C&amp;hange Case</source>
+        <translation>C&amp;hanger la casse</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Status Bar &amp;Items</source>
+        <translation>Éléments de la barre d’&amp;état</translation>
+    </message>
+    <message>
+        <source>A&amp;uto Window Width</source>
+        <translation>Largeur de fenêtre a&amp;utomatique</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>&amp;Always On Top</source>
+        <translation>Toujours au premier &amp;plan</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>&amp;Enable Alpha Blending</source>
+        <translation>Activer la &amp;transparence</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+B</source>
+        <translation>Ctrl+Alt+B</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Ctrl+Num+/</source>
+        <translation>Ctrl+Num+/</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Réinitialiser le zoom</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;Menu Bar</source>
+        <translation>Barre de &amp;menus</translation>
+    </message>
+    <message>
+        <source>Ctrl+F1</source>
+        <translation>Ctrl+F1</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Line</source>
+        <translation>&amp;Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Shift+Del</source>
+        <translation>Shift+Del</translation>
+    </message>
+    <message>
+        <source>Tabify selected lines</source>
+        <translation>Convertir les espaces des lignes sélectionnées en tabulations</translation>
+    </message>
+    <message>
+        <source>Untabify selected lines</source>
+        <translation>Convertir les tabulations des lignes sélectionnées en espaces</translation>
+    </message>
+    <message>
+        <source>Sort selected lines A-&gt;Z</source>
+        <translation>Trier les lignes sélectionnées A-&gt;Z</translation>
+    </message>
+    <message>
+        <source>Alt+T</source>
+        <translation>Alt+T</translation>
+    </message>
+    <message>
+        <source>Sort selected lines Z-&gt;A</source>
+        <translation>Trier les lignes sélectionnées Z-&gt;A</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+T</source>
+        <translation>Alt+Shift+T</translation>
+    </message>
+    <message>
+        <source>Insert Time/Date</source>
+        <translation>Insérer l’heure et la date</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Add/remove string to start of selected lines...</source>
+        <translation>Ajouter/supprimer un texte au début des lignes sélectionnées...</translation>
+    </message>
+    <message>
+        <source>Add last string to selected lines</source>
+        <translation>Ajouter le dernier texte aux lignes sélectionnées</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Remove last string from selected lines</source>
+        <translation>Supprimer le dernier texte des lignes sélectionnées</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>&amp;UPPERCASE</source>
+        <translation>&amp;MAJUSCULES</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>&amp;lowercase</source>
+        <translation>m&amp;inuscules</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Sentence case.</source>
+        <translation>Début de &amp;phrase en majuscule.</translation>
+    </message>
+    <message>
+        <source>Ctrl+J</source>
+        <translation>Ctrl+J</translation>
+    </message>
+    <message>
+        <source>&amp;Title Case</source>
+        <translation>Majuscule à &amp;Chaque Mot</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>&amp;iNVERT cASE</source>
+        <translation>i&amp;NVERSER lA cASSE</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Rechercher...</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Occurrence sui&amp;vante</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation>Occurrence &amp;précédente</translation>
+    </message>
+    <message>
+        <source>Shift+F3</source>
+        <translation>Shift+F3</translation>
+    </message>
+    <message>
+        <source>&amp;Replace...</source>
+        <translation>R&amp;emplacer...</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Go To...</source>
+        <translation>Aller à la &amp;ligne...</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barre d’é&amp;tat</translation>
+    </message>
+    <message>
+        <source>Ctrl+F2</source>
+        <translation>Ctrl+F2</translation>
+    </message>
+    <message>
+        <source>&amp;Caret Position</source>
+        <translation>Position du &amp;curseur</translation>
+    </message>
+    <message>
+        <source>Selection &amp;Length</source>
+        <translation>&amp;Longueur de la sélection</translation>
+    </message>
+    <message>
+        <source>&amp;Read Only Indicator</source>
+        <translation>Indicateur de lecture &amp;seule</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite Indicator</source>
+        <translation>Indicateur de mode &amp;refrappe</translation>
+    </message>
+    <message>
+        <source>&amp;Unicode Indicator</source>
+        <translation>Indicateur &amp;Unicode</translation>
+    </message>
+    <message>
+        <source>File &amp;Size</source>
+        <translation>&amp;Taille du fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom Level</source>
+        <translation>Niveau de &amp;zoom</translation>
+    </message>
+    <message>
+        <source>File &amp;Path</source>
+        <translation>Chemin du &amp;fichier</translation>
+    </message>
+    <message>
+        <source>Loading... %1%</source>
+        <translation>Chargement... %1 %</translation>
+    </message>
+    <message>
+        <source>READ ONLY</source>
+        <translation>LECT. SEULE</translation>
+    </message>
+    <message>
+        <source>OVERWRITE</source>
+        <translation>REFRAPPE</translation>
+    </message>
+</context>
+<context>
+    <name>TformMyFind</name>
+    <message>
+        <source>Find text</source>
+        <translation>Rechercher du texte</translation>
+    </message>
+    <message>
+        <source>Type the text you want to find here</source>
+        <translation>Tapez ici le texte à rechercher</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Click to search or press enter</source>
+        <translation>Cliquez ou appuyez sur Entrée pour rechercher</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Remplacer par :</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Click to find and replace the match with the text typed to the left</source>
+        <translation>Cliquez pour rechercher l’occurrence et la remplacer par le texte saisi à gauche</translation>
+    </message>
+    <message>
+        <source>Count search hits</source>
+        <translation>Compter les occurrences</translation>
+    </message>
+    <message>
+        <source>Counts the number of occurences of the search string in the text</source>
+        <translation>Compte le nombre d’occurrences du texte recherché</translation>
+    </message>
+    <message>
+        <source>Type the text you want to replace with here</source>
+        <translation>Tapez ici le texte de remplacement</translation>
+    </message>
+    <message>
+        <source>Replace all</source>
+        <translation>Tout remplacer</translation>
+    </message>
+    <message>
+        <source>Replace all instances in the text with the text typed to the left of the Replace button. There is no undo on this operation.</source>
+        <translation>Remplace toutes les occurrences du texte par le texte saisi à gauche du bouton Remplacer. Cette opération ne peut pas être annulée.</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>Only finds the text if the casing matches</source>
+        <translation>Ne trouve le texte que si la casse correspond</translation>
+    </message>
+    <message>
+        <source>Search up</source>
+        <translation>Rechercher vers le haut</translation>
+    </message>
+    <message>
+        <source>Reverse search direction</source>
+        <translation>Inverse le sens de la recherche</translation>
+    </message>
+    <message>
+        <source>Loop search</source>
+        <translation>Recherche en boucle</translation>
+    </message>
+    <message>
+        <source>Will continue searching from the top of the text when the bottom is reached</source>
+        <translation>Reprend la recherche au début du texte une fois la fin atteinte</translation>
+    </message>
+    <message>
+        <source>Always start new search from the top</source>
+        <translation>Toujours commencer une nouvelle recherche au début</translation>
+    </message>
+    <message>
+        <source>Always starts searching from the top for a new word</source>
+        <translation>Commence toujours la recherche d’un nouveau mot au début du texte</translation>
+    </message>
+    <message>
+        <source>Close dialog on Find</source>
+        <translation>Fermer la boîte de dialogue après la recherche</translation>
+    </message>
+    <message>
+        <source>Will close the dialog if a match is found (use F3 to find next match)</source>
+        <translation>Ferme la boîte de dialogue dès qu’une occurrence est trouvée (F3 pour la suivante)</translation>
+    </message>
+    <message>
+        <source>Search while typing</source>
+        <translation>Rechercher pendant la saisie</translation>
+    </message>
+    <message>
+        <source>Text not found</source>
+        <translation>Texte introuvable</translation>
+    </message>
 </context>
 <context>
     <name>TformUnicodeWarning</name>
@@ -623,6 +1059,37 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>View</name>
+    <message>
+        <source> MB</source>
+        <translation> Mo</translation>
+    </message>
+    <message>
+        <source> byte</source>
+        <translation> o</translation>
+    </message>
+    <message>
+        <source> KB</source>
+        <translation> Ko</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>UTF-16 LE</source>
+        <translation>UTF-16 LE</translation>
+    </message>
+    <message>
+        <source>UTF-16 BE</source>
+        <translation>UTF-16 BE</translation>
+    </message>
+    <message>
+        <source>Codepage: </source>
+        <translation>Page de codes : </translation>
     </message>
 </context>
 </TS>
