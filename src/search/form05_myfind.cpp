@@ -71,8 +71,11 @@ TformMyFind::TformMyFind(FindHost host, QWidget *parent)
         { ui->closeOnSearch, SettingKey::closeOnSearch },
         { ui->searchWhileTyping, SettingKey::searchWhileTyping },
     };
-    for (const auto &[box, key] : stored)
-        connect(box, &QCheckBox::clicked, this, [this, key](bool on) { StoreOption(key, on); });
+    for (const auto &item : stored) {
+        const SettingKey key = item.second;
+        connect(
+            item.first, &QCheckBox::clicked, this, [this, key](bool on) { StoreOption(key, on); });
+    }
 }
 
 TformMyFind::~TformMyFind() = default;
