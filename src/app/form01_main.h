@@ -288,7 +288,6 @@ private:
     // runs its steps in order, each step saying whether it took the event.
     void SetupInput();
     bool MemoKeyDown(QKeyEvent *event) override;
-    void MemoKeyUp(QKeyEvent *event) override;
     void MemoMouseDown(QMouseEvent *event) override;
     void MouseDownSteps(QMouseEvent *event);
     void MemoMouseMove(QMouseEvent *event) override;

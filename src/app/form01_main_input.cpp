@@ -23,14 +23,7 @@ bool TformMain::MemoKeyDown(QKeyEvent *event)
 {
     if (FormShortCut(*event))
         return true;
-    const bool taken = Memo1KeyDown(*event) || FormKeyPress(*event);
-    UpdateStatusBar(true);
-    return taken;
-}
-
-void TformMain::MemoKeyUp(QKeyEvent *)
-{
-    UpdateStatusBar(true);
+    return Memo1KeyDown(*event) || FormKeyPress(*event);
 }
 
 bool TformMain::FormShortCut(const QKeyEvent &event)
@@ -178,7 +171,6 @@ bool TformMain::FormKeyPress(const QKeyEvent &event)
 void TformMain::MemoMouseDown(QMouseEvent *event)
 {
     MouseDownSteps(event);
-    UpdateStatusBar(true);
 }
 
 void TformMain::MouseDownSteps(QMouseEvent *event)
@@ -260,7 +252,6 @@ void TformMain::MemoMouseUp(QMouseEvent *event)
     m_clicks.EndDrag();
     CopyOnSelect();
     LinkReleaseStep(event->button(), event->position().toPoint(), event->modifiers());
-    UpdateStatusBar(true);
     m_clicks.mouseDownPoint = QPoint();
     m_clicks.wordDragAnchor = {};
 }

@@ -72,5 +72,4 @@ void TformMain::SelectAndReveal(int start, int length, int margin)
         memo->LineScroll(
             0, RevealScrollLines(movedDown, matchLine, firstVisible, lastVisible, margin));
     }
-    UpdateStatusBar(true);
 }

@@ -49,9 +49,11 @@ void TformMain::SetupStatusBar()
         (ui.get()->*row.item)->setChecked(m_settings[row.key].isOn());
     connect(m_statusPanels, &TStatusPanels::MouseMoved, this, &TformMain::StatusBar1MouseMove);
     connect(m_statusPanels, &TStatusPanels::DoubleClicked, this, &TformMain::StatusBar1DblClick);
-    // Every caret move, by key, mouse or command, refreshes the caret panels.
-    connect(
-        ui->Memo1, &QPlainTextEdit::cursorPositionChanged, this, [this] { UpdateStatusBar(true); });
+    // Every caret or selection change, by key, mouse or command, refreshes
+    // the caret panels; the input steps need no refresh of their own.
+    const auto caretOnly = [this] { UpdateStatusBar(true); };
+    connect(ui->Memo1, &QPlainTextEdit::cursorPositionChanged, this, caretOnly);
+    connect(ui->Memo1, &QPlainTextEdit::selectionChanged, this, caretOnly);
 }
 
 void TformMain::UpdateStatusBar(bool caretOnly)

@@ -28,7 +28,6 @@ void TformMain::ChangeZoom(ZoomStep step)
     ResetScrolledPosition view(ui->Memo1, true);
     m_view.zoomPercent = zoom;
     ApplyFont(m_fileName);
-    UpdateStatusBar(false);
     view.Restore();
     UpdateStatusBar(false);
 }

@@ -25,7 +25,7 @@ class TMemoPadEvents
 public:
     virtual ~TMemoPadEvents() = default;
     virtual bool MemoKeyDown(QKeyEvent *event) = 0;
-    virtual void MemoKeyUp(QKeyEvent *event) = 0;
+    virtual void MemoKeyUp(QKeyEvent *) { }
     virtual void MemoMouseDown(QMouseEvent *event) = 0;
     virtual void MemoMouseMove(QMouseEvent *event) = 0;
     virtual void MemoMouseUp(QMouseEvent *event) = 0;
