@@ -1,6 +1,9 @@
 // Interactive steps on a 10 MB text with word wrap on, in a window of a
 // usual size: each must stay below 50 ms, however far down the caret is.
 // Short lines (code, NFO art) fit the width; prose lines wrap several times.
+// The second argument picks the font: 0 the default text face, whose ASCII
+// lines are counted by arithmetic, 1 a face with glyphs reaching past their
+// advance, whose wrapped lines are laid out.
 #include "guibenchmain.h"
 #include "view/tmemopad.h"
 
@@ -25,12 +28,16 @@ QString textOf(int lineLength)
 }
 
 // A shown editor, wrapping, with the text of lines of the given length.
-std::unique_ptr<TMemoPad> wrappedEditor(int lineLength)
+std::unique_ptr<TMemoPad> wrappedEditor(const benchmark::State &state)
 {
+    const int lineLength = int(state.range(0));
     auto pad = std::make_unique<TMemoPad>();
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    QFont font(state.range(1) == 0 ? QStringLiteral("Liberation Mono")
+                                   : QStringLiteral("DejaVu Sans Mono"));
     font.setPixelSize(16);
     pad->setFont(font);
+    // Eight columns, as the window sets them for text.
+    pad->SetTabStops(32);
     pad->resize(900, 700);
     pad->show();
     pad->setText(textOf(lineLength));
@@ -42,7 +49,7 @@ std::unique_ptr<TMemoPad> wrappedEditor(int lineLength)
 // position keeper ask for.
 void SwitchWrapOn(benchmark::State &state)
 {
-    auto pad = wrappedEditor(int(state.range(0)));
+    auto pad = wrappedEditor(state);
     for (auto _ : state) {
         state.PauseTiming();
         pad->SetWordWrap(false);
@@ -59,7 +66,7 @@ void CaretToEndLine(benchmark::State &state)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        auto pad = wrappedEditor(int(state.range(0)));
+        auto pad = wrappedEditor(state);
         state.ResumeTiming();
         pad->moveCursor(QTextCursor::End);
         benchmark::DoNotOptimize(pad->LineFromCharIndex(pad->Caret()));
@@ -74,7 +81,7 @@ void CountAllLines(benchmark::State &state)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        auto pad = wrappedEditor(int(state.range(0)));
+        auto pad = wrappedEditor(state);
         state.ResumeTiming();
         benchmark::DoNotOptimize(pad->LineCount());
         state.PauseTiming();
@@ -83,9 +90,41 @@ void CountAllLines(benchmark::State &state)
     }
 }
 
-BENCHMARK(SwitchWrapOn)->Arg(60)->Arg(300)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(CaretToEndLine)->Arg(60)->Arg(300)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(CountAllLines)->Arg(60)->Arg(300)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(SwitchWrapOn)
+    ->ArgsProduct({ { 60, 300 }, { 0, 1 } })
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK(CaretToEndLine)
+    ->ArgsProduct({ { 60, 300 }, { 0, 1 } })
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(CountAllLines)
+    ->ArgsProduct({ { 60, 300 }, { 0, 1 } })
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+} // namespace
+
+namespace {
+
+// The window's width changed by a pixel: every line is counted again, from
+// what the first count kept about each line's text.
+void RecountAfterResize(benchmark::State &state)
+{
+    auto pad = wrappedEditor(state);
+    int width = 900;
+    for (auto _ : state) {
+        state.PauseTiming();
+        width = width == 900 ? 901 : 900;
+        pad->resize(width, 700);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(pad->LineCount());
+    }
+}
+BENCHMARK(RecountAfterResize)
+    ->ArgsProduct({ { 60, 300 }, { 0, 1 } })
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 
 } // namespace
 

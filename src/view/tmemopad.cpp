@@ -68,6 +68,7 @@ void TMemoPad::SetTextInSteps(QString &&text, const std::function<void(int perce
         InsertInSteps(form.text, step);
     else
         setPlainText(form.text);
+    BlockLineCounter::NoteTexts(*document(), form.text);
     if (!form.marks.isEmpty()) {
         // Marking the stand-ins is part of setting the text, not an edit to undo.
         document()->setUndoRedoEnabled(false);
@@ -182,6 +183,9 @@ BlockLineCounter &TMemoPad::Counter() const
 
 void TMemoPad::NoteContentsChange(int from, int charsRemoved, int charsAdded)
 {
+    // Blocks between the two ends are new and know nothing yet.
+    BlockLineCounter::ForgetText(document()->findBlock(from));
+    BlockLineCounter::ForgetText(document()->findBlock(from + charsAdded));
     int to = from + charsAdded;
     if (m_unlaidFrom <= m_unlaidTo) {
         // Move the older range's end along with the text after the change.
@@ -235,23 +239,30 @@ bool TMemoPad::CountLines(int position, int line, qint64 budgetMs) const
     bool changed = false;
     int checked = 0;
     QTextBlock block = document()->findBlock(m_unlaidFrom);
-    for (; block.isValid() && block.position() <= m_unlaidTo; block = block.next()) {
-        if (block.position() > position && block.firstLineNumber() > line)
+    // Positions and line numbers are added up on the way: asking each block
+    // for its own costs a search of the document.
+    int blockPosition = block.isValid() ? block.position() : 0;
+    const bool lineBound = line >= 0 && line < INT_MAX;
+    int firstLine = lineBound && block.isValid() ? block.firstLineNumber() : 0;
+    for (; block.isValid() && blockPosition <= m_unlaidTo; block = block.next()) {
+        if (line != INT_MAX && blockPosition > position && (!lineBound || firstLine > line))
             break;
         if (budgetMs >= 0 && ++checked % 64 == 0 && clock.elapsed() >= budgetMs)
             break;
-        const int lines = LinesOfBlock(block, counter);
+        const int lines = counter.Count(block);
         if (block.lineCount() != lines) {
             QTextBlock(block).setLineCount(lines);
             changed = true;
         }
+        blockPosition += block.length();
+        firstLine += lines;
     }
-    const bool done = !block.isValid() || block.position() > m_unlaidTo;
+    const bool done = !block.isValid() || blockPosition > m_unlaidTo;
     if (done) {
         m_unlaidFrom = INT_MAX;
         m_unlaidTo = -1;
     } else {
-        m_unlaidFrom = block.position();
+        m_unlaidFrom = blockPosition;
     }
     // Lets the scroll bars follow the new line counts.
     if (changed) {
@@ -259,16 +270,6 @@ bool TMemoPad::CountLines(int position, int line, qint64 budgetMs) const
         emit layout->documentSizeChanged(layout->documentSize());
     }
     return done;
-}
-
-int TMemoPad::LinesOfBlock(const QTextBlock &block, BlockLineCounter &counter) const
-{
-    // Marked stand-ins give a block several formats: the document's own
-    // layout handles those.
-    QTextBlock::iterator run = block.begin();
-    if (!run.atEnd() && !(++run).atEnd() && block.layout()->lineCount() == 0)
-        document()->documentLayout()->blockBoundingRect(block);
-    return counter.Count(block);
 }
 
 // The block's own lines, laid out by the document when the block has more

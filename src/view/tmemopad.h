@@ -182,7 +182,6 @@ private:
     qreal WrapWidth() const;
     bool CountLines(int position, int line, qint64 budgetMs = -1) const;
     BlockLineCounter &Counter() const;
-    int LinesOfBlock(const QTextBlock &block, BlockLineCounter &counter) const;
     const QTextLayout *LinesWithin(const QTextBlock &block) const;
     int LineOfPosition(int position) const;
     int LineStartPosition(int line) const;

@@ -1,6 +1,8 @@
 #include "tmemopadlines.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
 
 #include <cfloat>
@@ -25,6 +27,54 @@ bool simpleUnit(char16_t c)
         || (c >= 0x2190 && c < 0x2700);
 }
 
+// What Count keeps in a block's user state about its text, so that later
+// counts at other widths or zoom steps need not read it, for text of
+// printable ASCII, Latin-1 letters and signs, blanks and tabs: how many
+// characters and tabs it has and whether Latin-1 occurs. NotPlain for any
+// other text; NotLookedAt (the block's default) until read.
+constexpr int NotLookedAt = -1;
+constexpr int NotPlain = -2;
+constexpr int TabBits = 10;
+constexpr int MaxTabs = (1 << TabBits) - 1;
+constexpr int MaxCharacters = (1 << (30 - TabBits)) - 1;
+
+struct PlainShape
+{
+    int characters;
+    int tabs;
+    bool latin1;
+};
+
+int Packed(const PlainShape &shape)
+{
+    return shape.characters << (TabBits + 1) | shape.tabs << 1 | (shape.latin1 ? 1 : 0);
+}
+
+PlainShape Unpacked(int state)
+{
+    return { state >> (TabBits + 1), (state >> 1) & MaxTabs, (state & 1) != 0 };
+}
+
+int PlainState(QStringView text)
+{
+    PlainShape shape { 0, 0, false };
+    for (QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c == u'\t') {
+            ++shape.tabs;
+            continue;
+        }
+        if (c >= 0xA0 && c <= 0xFF && c != 0xAD)
+            shape.latin1 = true;
+        else if (c < 0x20 || c >= 0x7F)
+            return NotPlain;
+        ++shape.characters;
+    }
+    if (shape.characters > MaxCharacters || shape.tabs > MaxTabs)
+        return NotPlain;
+    return Packed(shape);
+}
+
 } // namespace
 
 BlockLineCounter::BlockLineCounter(const QFont &font, const QTextOption &option, qreal width)
@@ -33,6 +83,7 @@ BlockLineCounter::BlockLineCounter(const QFont &font, const QTextOption &option,
     , m_option(option)
     , m_width(width > 0 ? width : qreal(INT_MAX))
     , m_tabStop(option.tabStopDistance() > 0 ? option.tabStopDistance() : 80)
+    , m_fixedAdvance(FixedAdvanceLines::ForFont(font, option))
     , m_advances(0x10000, 0.0f)
 { }
 
@@ -71,10 +122,8 @@ bool BlockLineCounter::FitsOnOneLine(QStringView text)
     return true;
 }
 
-int BlockLineCounter::CountText(const QString &text)
+int BlockLineCounter::LaidOutLines(const QString &text) const
 {
-    if (FitsOnOneLine(text))
-        return 1;
     QTextLayout layout(text, m_font);
     layout.setTextOption(m_option);
     layout.beginLayout();
@@ -91,7 +140,62 @@ int BlockLineCounter::Count(const QTextBlock &block)
 {
     if (!block.isVisible())
         return 0;
+    int state = block.userState();
+    if (state >= 0 && OneLineByState(state))
+        return 1;
     if (const int laidOut = block.layout()->lineCount(); laidOut > 0)
         return laidOut;
-    return CountText(block.text());
+    const QString text = block.text();
+    if (state == NotLookedAt) {
+        state = PlainState(text);
+        QTextBlock(block).setUserState(state);
+        if (state >= 0 && OneLineByState(state))
+            return 1;
+    }
+    // Plain text in a fixed-advance font is the arithmetic's.
+    if (!(state >= 0 && m_fixedAdvance) && FitsOnOneLine(text))
+        return 1;
+    // Marked stand-ins give a block several formats, and the layout then
+    // splits its runs there too: the document's own layout handles those.
+    // Of the stand-ins only the pilcrow is a character the arithmetic takes.
+    const bool marked = (state < 0 || Unpacked(state).latin1) && text.contains(QChar(0x00B6));
+    if (m_fixedAdvance && !(marked && HasSeveralFormats(block)))
+        if (const std::optional<int> lines = m_fixedAdvance->Count(text, m_width))
+            return *lines;
+    if (HasSeveralFormats(block)) {
+        block.document()->documentLayout()->blockBoundingRect(block);
+        return block.layout()->lineCount();
+    }
+    return LaidOutLines(text);
+}
+
+bool BlockLineCounter::HasSeveralFormats(const QTextBlock &block)
+{
+    QTextBlock::iterator run = block.begin();
+    return !run.atEnd() && !(++run).atEnd();
+}
+
+void BlockLineCounter::NoteTexts(QTextDocument &document, QStringView text)
+{
+    QTextBlock block = document.firstBlock();
+    for (qsizetype from = 0; block.isValid() && from <= text.size(); block = block.next()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), from);
+        if (end < 0)
+            end = text.size();
+        block.setUserState(PlainState(text.sliced(from, end - from)));
+        from = end + 1;
+    }
+}
+
+bool BlockLineCounter::OneLineByState(int state) const
+{
+    const PlainShape shape = Unpacked(state);
+    return m_fixedAdvance && (!shape.latin1 || m_fixedAdvance->CoversLatin1())
+        && m_fixedAdvance->SurelyFits(shape.characters, shape.tabs, m_width);
+}
+
+void BlockLineCounter::ForgetText(QTextBlock block)
+{
+    if (block.isValid())
+        block.setUserState(NotLookedAt);
 }

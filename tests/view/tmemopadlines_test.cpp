@@ -78,6 +78,10 @@ std::vector<WrapCase> wrapCases()
                 80) },
         { "spaces past the edge",
             repeatedLines(QString(30, QLatin1Char(0x20)) + QLatin1Char(0x77), 90) },
+        { "prose",
+            repeatedLines(QStringLiteral("It's 12:30, (they said) \"the $1,234.50 fee\" is "
+                                         "due-today; see http://example.com/x?y=z or a/b."),
+                90) },
         { "lone breaks",
             repeatedLines(QStringLiteral("one\rtwo\nthree and four and five and six\rseven"), 50) },
     };
@@ -87,19 +91,26 @@ class WrappedLinesTest : public EditorTest
 {
 };
 
+// Once in a font whose plain ASCII lines are counted by arithmetic, once in
+// one whose glyphs reach past their advance, which are laid out.
 TEST_F(WrappedLinesTest, CountedLinesEqualTheFullLayout)
 {
-    const int charWidth = editor->AverageCharWidth();
-    for (const WrapCase &c : wrapCases()) {
-        for (int columns : { 7, 13, 20, 31 }) {
-            editor->setText(c.text);
-            editor->SetWordWrap(true);
-            editor->resize(columns * charWidth + 40, 200);
-            const std::vector<int> counted = countedLineStarts(*editor);
-            const std::vector<int> drawn = drawnLineStarts(*editor);
-            ASSERT_EQ(counted, drawn) << c.name << ", " << columns << " columns";
-            for (size_t line = 0; line < drawn.size(); ++line)
-                ASSERT_EQ(editor->LineFromCharIndex(drawn[line]), int(line)) << c.name;
+    QFont fixedAdvance(QStringLiteral("Liberation Mono"));
+    fixedAdvance.setPixelSize(13);
+    for (const QFont &font : { editor->font(), fixedAdvance }) {
+        editor->setFont(font);
+        const int charWidth = editor->AverageCharWidth();
+        for (const WrapCase &c : wrapCases()) {
+            for (int columns : { 7, 13, 20, 31 }) {
+                editor->setText(c.text);
+                editor->SetWordWrap(true);
+                editor->resize(columns * charWidth + 40, 200);
+                const std::vector<int> counted = countedLineStarts(*editor);
+                const std::vector<int> drawn = drawnLineStarts(*editor);
+                ASSERT_EQ(counted, drawn) << c.name << ", " << columns << " columns";
+                for (size_t line = 0; line < drawn.size(); ++line)
+                    ASSERT_EQ(editor->LineFromCharIndex(drawn[line]), int(line)) << c.name;
+            }
         }
     }
 }
