@@ -144,6 +144,46 @@ void restoreStandIns(QString &text, const QTextDocument &document)
     }
 }
 
+// Ranges this long are read in one pass.
+constexpr int LargeRange = 1 << 16;
+
+// A large range read in one pass over the document's pieces, as long as
+// it shows no stand-in; a null text otherwise.
+QString PlainRange(const QTextDocument &document, int from, int to)
+{
+    QString shown;
+    // The raw text of the whole document comes out much faster than a
+    // selection's: worth its copy when the range is most of it.
+    if (qint64(to - from) * 2 >= document.characterCount()) {
+        shown = document.toRawText();
+        shown.truncate(to);
+        shown.remove(0, from);
+    } else {
+        QTextCursor range(const_cast<QTextDocument *>(&document));
+        range.setPosition(from);
+        range.setPosition(to, QTextCursor::KeepAnchor);
+        shown = range.selectedText();
+    }
+    qsizetype separators = 0;
+    for (QChar c : shown) {
+        if (c == QChar::ParagraphSeparator)
+            ++separators;
+        else if (isShownStandIn(c.unicode()))
+            return {};
+    }
+    QString out(shown.size() + separators, Qt::Uninitialized);
+    char16_t *d = reinterpret_cast<char16_t *>(out.data());
+    for (QChar c : shown) {
+        if (c == QChar::ParagraphSeparator) {
+            *d++ = u'\r';
+            *d++ = u'\n';
+        } else {
+            *d++ = c.unicode();
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 DocumentForm ToDocumentForm(QString &&programText)
@@ -209,6 +249,11 @@ QString ProgramText(const QTextDocument &document, int from, int to)
     to = std::min(to, document.characterCount() - 1);
     if (from >= to)
         return out;
+    if (to - from >= LargeRange) {
+        out = PlainRange(document, from, to);
+        if (!out.isNull())
+            return out;
+    }
     out.reserve(to - from + (to - from) / 16);
     for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() < to;
          block = block.next())

@@ -2,6 +2,7 @@
 
 #include "clipboardtext.h"
 #include "edit/editcommand.h"
+#include "edit/linechanges.h"
 #include "programtext.h"
 #include "tmemopadlines.h"
 
@@ -183,9 +184,12 @@ BlockLineCounter &TMemoPad::Counter() const
 
 void TMemoPad::NoteContentsChange(int from, int charsRemoved, int charsAdded)
 {
-    // Blocks between the two ends are new and know nothing yet.
-    BlockLineCounter::ForgetText(document()->findBlock(from));
-    BlockLineCounter::ForgetText(document()->findBlock(from + charsAdded));
+    const QTextBlock last = document()->findBlock(from + charsAdded);
+    for (QTextBlock block = document()->findBlock(from); block.isValid(); block = block.next()) {
+        BlockLineCounter::ForgetText(block);
+        if (block == last)
+            break;
+    }
     int to = from + charsAdded;
     if (m_unlaidFrom <= m_unlaidTo) {
         // Move the older range's end along with the text after the change.
@@ -407,8 +411,40 @@ void TMemoPad::ReplaceSelection(const QString &text, bool selectInserted)
 
 void TMemoPad::ApplyEdit(const TextEdit &edit)
 {
+    // Replacing many lines means the document making every one anew;
+    // changing them in place is much cheaper where the lines stay.
+    if (edit.end - edit.start >= LineWiseFrom) {
+        if (const auto changes = LineChanges(TextRange(edit.start, edit.end), edit.text)) {
+            ChangeLines(edit, *changes);
+            return;
+        }
+    }
     SetSel(edit.start, edit.end);
     ReplaceSelection(edit.text, edit.selectInserted);
+}
+
+void TMemoPad::ChangeLines(const TextEdit &edit, const std::vector<LineChange> &changes)
+{
+    const int first = ToPosition(edit.start);
+    QTextBlock block = document()->findBlock(first);
+    int blockLine = 0;
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (const LineChange &change : changes) {
+        for (; blockLine < change.line; ++blockLine)
+            block = block.next();
+        const int at = (change.line == 0 ? first : block.position()) + change.column;
+        cursor.setPosition(at);
+        cursor.setPosition(at + change.removed, QTextCursor::KeepAnchor);
+        // A plain format, as for any inserted text.
+        cursor.insertText(change.text, QTextCharFormat());
+    }
+    cursor.endEditBlock();
+    const int end = edit.start + int(edit.text.size());
+    cursor.setPosition(ToPosition(end));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    SetSel(edit.selectInserted ? edit.start : end, end);
 }
 
 int TMemoPad::LineFromCharIndex(int index) const

@@ -8,8 +8,10 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class BlockLineCounter;
+struct LineChange;
 class QMenu;
 class QMimeData;
 class QTextBlock;
@@ -85,8 +87,12 @@ public:
     // The one writer of editing commands: the selection becomes text as one
     // undo step; then the new text is selected, or the caret stands after it.
     void ReplaceSelection(const QString &text, bool selectInserted);
-    // Selects [edit.start, edit.end) and replaces it as above.
+    // Selects [edit.start, edit.end) and replaces it as above; a large edit
+    // that keeps the line breaks changes its lines in place instead, with
+    // the same result.
     void ApplyEdit(const TextEdit &edit);
+    // Edits this long or longer may change their lines in place.
+    static constexpr int LineWiseFrom = 4096;
 
     // EM_LINEFROMCHAR: index -1 means the selection start.
     int LineFromCharIndex(int index) const;
@@ -173,6 +179,7 @@ protected:
 
 private:
     void InsertText(const QString &programText);
+    void ChangeLines(const TextEdit &edit, const std::vector<LineChange> &changes);
     void InsertInSteps(const QString &text, const std::function<void(int percent)> &step);
     void DropMarkFormat();
     void NoteContentsChange(int from, int charsRemoved, int charsAdded);

@@ -46,4 +46,35 @@ TEST_F(EditorTest, AnEditIsOneUndoStepAndSetsTheSelection)
     EXPECT_EQ(editor->text(), sample);
 }
 
+// A large edit that keeps the lines changes them in place, with the same
+// text, selection and single undo step as a replacement; one that cannot
+// (a lone break) is replaced whole.
+TEST_F(EditorTest, LargeEditsKeepingTheLinesActAsAReplacement)
+{
+    QString text;
+    for (int i = 0; i < 2000; ++i)
+        text += QStringLiteral("line %1 of text\r\n").arg(i);
+    text += QStringLiteral("last\rline");
+    const int lastLine = int(text.lastIndexOf(QStringLiteral("\r\n")));
+    for (const bool selectInserted : { true, false }) {
+        editor->setText(text);
+        QString prefixed = QStringLiteral("> ") + text.left(lastLine);
+        prefixed.replace(QStringLiteral("\r\n"), QStringLiteral("\r\n> "));
+        const TextEdit edit { 0, lastLine, prefixed, selectInserted };
+        ASSERT_GE(edit.end - edit.start, TMemoPad::LineWiseFrom);
+        editor->ApplyEdit(edit);
+        EXPECT_EQ(editor->text(), prefixed + text.mid(lastLine));
+        EXPECT_EQ(editor->Anchor(), selectInserted ? 0 : int(prefixed.size()));
+        EXPECT_EQ(editor->Caret(), int(prefixed.size()));
+        // The lone CR at the end stays a stand-in through a whole replacement.
+        const QString all = QString(prefixed + text.mid(lastLine)).replace(u'l', u'L');
+        editor->ApplyEdit({ 0, editor->TextLength(), all, true });
+        EXPECT_EQ(editor->text(), all);
+        editor->undo();
+        EXPECT_EQ(editor->text(), prefixed + text.mid(lastLine));
+        editor->undo();
+        EXPECT_EQ(editor->text(), text);
+    }
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 // Wrapped line numbers come from counts made without laying the document
 // out; they must equal what the document's own layout gives when every
 // block is laid out.
+#include "edit/editcommand.h"
 #include "editorfixture.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -144,6 +145,14 @@ TEST_F(WrappedLinesTest, CountsFollowEdits)
         editor->ReplaceSel(QStringLiteral("a much longer piece\r\nof text\twith a tab"));
         ASSERT_TRUE(countedEqualDrawn(*editor)) << at;
     }
+    // A large edit that changes the lines in place, each longer than before.
+    editor->setText(repeatedLines(QStringLiteral("short line that grows"), 600));
+    ASSERT_TRUE(countedEqualDrawn(*editor));
+    QString longer = editor->text();
+    longer.replace(QStringLiteral("\r\n"), QStringLiteral(" and grows and grows\r\n"));
+    editor->ApplyEdit(TextEdit { 0, editor->TextLength(), longer, false });
+    EXPECT_EQ(editor->text(), longer);
+    EXPECT_TRUE(countedEqualDrawn(*editor));
 }
 
 // The counts follow a new font (a zoom step) and new tab stops.
