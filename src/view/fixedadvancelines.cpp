@@ -205,6 +205,34 @@ constexpr NumberAction NumberTable[6][6] = {
     { Break, Continue, Break, Break, Break, Break }, // closing
 };
 
+// Keeps numbers whole: no break inside a sequence such as "$1,234.56" once
+// it is seen to be one.
+struct NumberRule
+{
+    NumberClass last = NX;
+    qsizetype start = 0;
+
+    void Follow(NumberClass now, qsizetype at, std::vector<char> &breaks)
+    {
+        switch (NumberTable[last][now]) {
+        case Break:
+            std::fill(breaks.begin() + start + 1, breaks.begin() + at, 0);
+            last = NX;
+            break;
+        case None:
+            last = NX;
+            break;
+        case Start:
+            start = at;
+            last = now;
+            break;
+        case Continue:
+            last = now;
+            break;
+        }
+    }
+};
+
 qint64 ToFixed(qreal value)
 {
     // Truncated, as the layout converts widths.
@@ -421,59 +449,50 @@ bool FixedAdvanceLines::AgreesWithLayout(const QFont &font, const QTextOption &o
 std::vector<char> FixedAdvanceLines::BreakOpportunities(QStringView text)
 {
     std::vector<char> breaks;
-    if (!FindBreaks(text, ClassTable(), breaks))
+    if (!FindBreaks(text, ClassTable(), breaks, nullptr))
         breaks.clear();
     return breaks;
 }
 
 bool FixedAdvanceLines::FindBreaks(
-    QStringView text, const ClassMap &classes, std::vector<char> &breaks)
+    QStringView text, const ClassMap &classes, std::vector<char> &breaks, std::vector<int> *tabs)
 {
     const qsizetype length = text.size();
-    breaks.assign(size_t(length) + 1, 0);
+    // Every entry is written below.
+    breaks.resize(size_t(length) + 1);
+    breaks[0] = 0;
     if (length == 0)
         return true;
     BreakClass before = Unpacked(classes[text[0].unicode()]).line;
     if (before == Other)
         return false;
+    if (tabs && text[0] == u'\t')
+        tabs->push_back(0);
     BreakClass last = before;
     // A blank at the very start pairs as a letter.
     if (before == SP)
         before = AL;
-    NumberClass numberLast = NX;
-    qsizetype numberStart = 0;
+    NumberRule numbers;
     for (qsizetype i = 1; i < length; ++i) {
         const CharClass now = Unpacked(classes[text[i].unicode()]);
         if (now.line == Other)
             return false;
         if (now.line == SP) {
+            breaks[size_t(i)] = 0;
             last = SP;
             continue;
         }
-        switch (NumberTable[numberLast][now.number]) {
-        case Break:
-            std::fill(breaks.begin() + numberStart + 1, breaks.begin() + i, 0);
-            numberLast = NX;
-            break;
-        case None:
-            numberLast = NX;
-            break;
-        case Start:
-            numberStart = i;
-            numberLast = now.number;
-            break;
-        case Continue:
-            numberLast = now.number;
-            break;
-        }
+        if (tabs && now.line == BA && text[i] == u'\t')
+            tabs->push_back(int(i));
+        // Letters outside numbers, the common case, leave the number rule alone.
+        if (now.number != NX || numbers.last != NX)
+            numbers.Follow(now.number, i, breaks);
         const Pair pair = PairTable[before][now.line];
-        if (pair == D || (pair == I && last == SP))
-            breaks[size_t(i)] = 1;
+        breaks[size_t(i)] = pair == D || (pair == I && last == SP);
         before = now.line;
         last = now.line;
     }
-    if (NumberTable[numberLast][NX] == Break)
-        std::fill(breaks.begin() + numberStart + 1, breaks.begin() + length, 0);
+    numbers.Follow(NX, length, breaks);
     breaks[0] = 0;
     breaks[size_t(length)] = 1;
     return true;
@@ -552,13 +571,13 @@ FixedAdvanceLines::Line FixedAdvanceLines::LayOutLine(
             if (blankWidth > width)
                 return { 0, 0, true };
         } else {
-            const int wordStart = at;
-            do {
-                ++wordLength;
-                wordWidth += m_advance;
-                ++at;
-            } while (!anywhere && at < length && text[at] != u' ' && text[at] != u'\t'
-                && !breaks[size_t(at)]);
+            const int wordStart = at++;
+            if (!anywhere) {
+                while (at < length && !breaks[size_t(at)] && text[at] != u' ' && text[at] != u'\t')
+                    ++at;
+            }
+            wordLength += at - wordStart;
+            wordWidth += qint64(at - wordStart) * m_advance;
             ended = wordFull(text[at - 1]);
             if (!ended) {
                 extend();
@@ -586,7 +605,7 @@ std::optional<int> FixedAdvanceLines::Count(QStringView text, qreal width) const
 {
     Breaks breaks { text, {}, {} };
     breaks.opportunities.swap(m_buffer);
-    const bool covered = FindBreaks(text, m_classes, breaks.opportunities);
+    const bool covered = FindBreaks(text, m_classes, breaks.opportunities, &breaks.tabs);
     const std::optional<int> lines = covered ? CountLines(breaks, width) : std::nullopt;
     m_buffer.swap(breaks.opportunities);
     return lines;
@@ -595,8 +614,6 @@ std::optional<int> FixedAdvanceLines::Count(QStringView text, qreal width) const
 std::optional<int> FixedAdvanceLines::CountLines(Breaks &breaks, qreal width) const
 {
     const QStringView text = breaks.text;
-    for (qsizetype i = text.indexOf(u'\t'); i >= 0; i = text.indexOf(u'\t', i + 1))
-        breaks.tabs.push_back(int(i));
     const qint64 lineWidth = ToFixed(width);
     const int length = int(text.size());
     int lines = 0;

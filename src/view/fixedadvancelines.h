@@ -63,7 +63,9 @@ private:
     FixedAdvanceLines(int advance, int tabStop);
     void CoverCharacters(const QFont &font);
     void NoteBearings(const QFontMetricsF &metrics);
-    static bool FindBreaks(QStringView text, const ClassMap &classes, std::vector<char> &breaks);
+    // Also notes where the tabs are, when asked.
+    static bool FindBreaks(QStringView text, const ClassMap &classes, std::vector<char> &breaks,
+        std::vector<int> *tabs);
     std::optional<int> CountLines(Breaks &breaks, qreal width) const;
     Line LayOutLine(const Breaks &text, int from, qint64 width, bool anywhere) const;
     qint64 TabWidth(qint64 x) const;

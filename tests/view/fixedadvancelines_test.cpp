@@ -163,8 +163,9 @@ TEST_F(FixedAdvanceLinesTest, CountsEqualTheLayoutAtEveryWidth)
                 const std::optional<int> counted = lines->Count(text, width);
                 ++cases;
                 const bool wideBlanks = text.contains(QString(int(columns) + 1, QLatin1Char(' ')));
-                if (coversAll)
+                if (coversAll) {
                     ASSERT_EQ(counted.has_value(), !wideBlanks) << qPrintable(text);
+                }
                 if (!counted)
                     continue;
                 ++counts;
