@@ -54,7 +54,7 @@ void save(benchmark::State &state, const QString &path, Encoding encoding)
     LoadRequest request;
     request.path = path;
     const LoadResult loaded = LoadTextFile(request, files().copies);
-    const SaveRequest saveRequest { files().out, encoding, *loaded.loadEncoding, false };
+    const SaveRequest saveRequest { files().out, encoding, *loaded.loadEncoding, false, {} };
     for (auto _ : state) {
         const SaveResult r = SaveTextFile(
             saveRequest, loaded.text, [](Encoding) { return UnicodeWarningAnswer::SaveAnyway; });

@@ -95,6 +95,7 @@ public:
     int zoomPercent() const { return m_view.zoomPercent; }
     void ChangeZoom(ZoomStep step);
     void AutoWidth();
+    void AutoWidthFor(QStringView programText);
 
     // Window options (form01_main_window.cpp).
     void ApplyMenuBarSetting();

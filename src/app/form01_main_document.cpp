@@ -168,6 +168,10 @@ bool TformMain::LoadFile(const QString &path, const QString &encodingName, bool 
         m_encoding = loaded.documentEncoding;
         ApplyFont(path);
     }
+    // The window takes its width before the text goes in: a width change
+    // afterwards lays every line out again.
+    if (m_settings[SettingKey::autoWidth].isOn())
+        AutoWidthFor(loaded.text);
     std::function<void(int)> step;
     if (fileSize >= StepsFromBytes)
         step = [&progress](int percent) { progress.Step(percent); };
@@ -182,8 +186,6 @@ bool TformMain::LoadFile(const QString &path, const QString &encodingName, bool 
     }
     StampLogFile();
     SetDocument(path, loaded.documentEncoding, !fontChanged);
-    if (m_settings[SettingKey::autoWidth].isOn())
-        AutoWidth();
     return true;
 }
 

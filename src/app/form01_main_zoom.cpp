@@ -3,7 +3,6 @@
 #include "ui_form01_main.h"
 #include "view/autowidth.h"
 #include "view/fontchoice.h"
-#include "view/memoeditsource.h"
 #include "view/resetscrolledposition.h"
 #include "view/tmemopad.h"
 
@@ -59,8 +58,13 @@ void TformMain::autoWidth1Click()
 // Measured on logical lines, so word wrap does not count.
 void TformMain::AutoWidth()
 {
+    AutoWidthFor(ui->Memo1->text());
+}
+
+void TformMain::AutoWidthFor(QStringView programText)
+{
     TMemoPad *memo = ui->Memo1;
-    if (isMaximized() || memo->TextLength() == 0)
+    if (isMaximized() || programText.isEmpty())
         return;
     const int charWidth = GetAverageCharWidth(memo);
     if (charWidth < 0)
@@ -72,7 +76,7 @@ void TformMain::AutoWidth()
             layout->activate();
     }
     const int columns
-        = LongestLineColumns(MemoEditSource(*memo), TabSizeInEffect(m_settings, m_nfoFontActive));
+        = LongestLineColumns(programText, TabSizeInEffect(m_settings, m_nfoFontActive));
     const int outer = frameGeometry().width();
     const AutoWidthLimits limits { m_settings[SettingKey::autoWidthPadding].intValue(),
         m_settings[SettingKey::autoWidthMax].intValue(),

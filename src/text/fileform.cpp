@@ -9,7 +9,17 @@ LineEnds LineEndsOf(QStringView fileText)
 
 QString WithLineEnds(QString programText, LineEnds lineEnds)
 {
-    if (lineEnds == LineEnds::Lf)
-        programText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (lineEnds != LineEnds::Lf)
+        return programText;
+    // One pass in place: QString::replace moves the rest of the text for
+    // every break it shortens.
+    char16_t *text = reinterpret_cast<char16_t *>(programText.data());
+    const qsizetype length = programText.size();
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        if (!(text[i] == u'\r' && i + 1 < length && text[i + 1] == u'\n'))
+            text[kept++] = text[i];
+    }
+    programText.truncate(kept);
     return programText;
 }

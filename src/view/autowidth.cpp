@@ -1,36 +1,26 @@
 #include "autowidth.h"
 
-#include "edit/editcommand.h"
-
 #include <algorithm>
 
-namespace {
-
-int LineColumns(QStringView line, int tabSize)
-{
-    int extra = 0;
-    for (qsizetype i = 1; i <= line.size(); ++i) {
-        if (line[i - 1] == u'\t')
-            extra += (tabSize - 1) - int((i + extra - 1) % tabSize);
-    }
-    return int(line.size()) + extra;
-}
-
-} // namespace
-
-int LongestLineColumns(const EditSource &source, int tabSize)
+int LongestLineColumns(QStringView programText, int tabSize)
 {
     tabSize = std::max(tabSize, 1);
     int longest = 0;
-    const int lines = source.LineCount();
-    for (int line = 0; line < lines; ++line) {
-        // Without a tab a line is as wide as it is long; only those are read.
-        const int length = source.LineLength(line);
-        if (qint64(length) * tabSize <= longest)
-            continue;
-        longest = std::max(longest, LineColumns(source.LineText(line), tabSize));
+    int columns = 0;
+    const qsizetype length = programText.size();
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t c = programText[i].unicode();
+        if (c == u'\r' && i + 1 < length && programText[i + 1] == u'\n') {
+            longest = std::max(longest, columns);
+            columns = 0;
+            ++i;
+        } else if (c == u'\t') {
+            columns += tabSize - columns % tabSize;
+        } else {
+            ++columns;
+        }
     }
-    return longest;
+    return std::max(longest, columns);
 }
 
 int AutoWindowWidth(int charWidth, int columns, int frame, const AutoWidthLimits &limits)

@@ -1,9 +1,10 @@
 #pragma once
 
-class EditSource;
+#include <QStringView>
 
-// Columns of the longest logical line, tabs reaching the next multiple of tabSize.
-int LongestLineColumns(const EditSource &source, int tabSize);
+// Columns of the longest logical line (lines end at CR LF; a lone break
+// counts one), tabs reaching the next multiple of tabSize.
+int LongestLineColumns(QStringView programText, int tabSize);
 
 struct AutoWidthLimits
 {

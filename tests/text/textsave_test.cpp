@@ -152,15 +152,15 @@ TEST(TextRoundTrip, EveryByteOfTheEightBitCodePageSurvivesLoadAndSave)
 // Regression: an LF file came back with CR LF after one edit.
 TEST_F(TextSave, LineEndsGoBackInTheLoadedForm)
 {
-    const QString text = QStringLiteral("#!/bin/sh\r\necho \u00E9\r\nlone\rcr\r\n");
+    const QString text = QStringLiteral("#!/bin/sh\r\necho \u00E9\r\nlone\rcr\r\r\n");
     SaveRequest request { path, Encoding::Utf8, Encoding::None, false, {} };
     request.form.lineEnds = LineEnds::Lf;
     EXPECT_EQ(SaveTextFile(request, text, {}).outcome, SaveOutcome::Written);
-    EXPECT_EQ(ScratchFolder::read(path), "\xEF\xBB\xBF#!/bin/sh\necho \xC3\xA9\nlone\rcr\n");
+    EXPECT_EQ(ScratchFolder::read(path), "\xEF\xBB\xBF#!/bin/sh\necho \xC3\xA9\nlone\rcr\r\n");
     request.form.lineEnds = LineEnds::CrLf;
     request.encoding = Encoding::Ansi;
     EXPECT_EQ(SaveTextFile(request, text, {}).outcome, SaveOutcome::Written);
-    EXPECT_EQ(ScratchFolder::read(path), "#!/bin/sh\r\necho \xE9\r\nlone\rcr\r\n");
+    EXPECT_EQ(ScratchFolder::read(path), "#!/bin/sh\r\necho \xE9\r\nlone\rcr\r\r\n");
 }
 
 // A UTF-8 script without a mark must not get one: it would break its first line.

@@ -1,4 +1,3 @@
-#include "edit/editcommand.h"
 #include "view/autowidth.h"
 #include "view/zoom.h"
 
@@ -51,8 +50,7 @@ class LongestLineTest : public ::testing::TestWithParam<ColumnsCase>
 TEST_P(LongestLineTest, Columns)
 {
     const ColumnsCase &c = GetParam();
-    EXPECT_EQ(
-        LongestLineColumns(StringEditSource(QString::fromUtf16(c.text)), c.tabSize), c.columns);
+    EXPECT_EQ(LongestLineColumns(QStringView(c.text), c.tabSize), c.columns);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, LongestLineTest,
@@ -62,6 +60,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, LongestLineTest,
         ColumnsCase { "tab_size_four", u"a\tb", 4, 5 },
         ColumnsCase { "longest_of_several", u"ab\r\nabcdef\r\nabc", 8, 6 },
         ColumnsCase { "short_line_with_tabs_wins", u"abcdefghij\r\n\t\t", 8, 16 },
+        ColumnsCase { "lone_break_counts_one", u"ab\rcd\r\nx", 8, 5 },
+        ColumnsCase { "tab_after_a_lone_break", u"a\r\tb", 4, 5 },
         ColumnsCase { "empty", u"", 8, 0 }),
     [](const auto &info) { return std::string(info.param.name); });
 
