@@ -65,10 +65,12 @@ void TMemoPad::setText(QString &&text)
 void TMemoPad::SetTextInSteps(QString &&text, const std::function<void(int percent)> &step)
 {
     const DocumentForm form = ToDocumentForm(std::move(text));
+    m_settingText = true;
     if (step && form.text.size() > TextStep)
         InsertInSteps(form.text, step);
     else
         setPlainText(form.text);
+    m_settingText = false;
     BlockLineCounter::NoteTexts(*document(), form.text);
     if (!form.marks.isEmpty()) {
         // Marking the stand-ins is part of setting the text, not an edit to undo.
@@ -184,11 +186,14 @@ BlockLineCounter &TMemoPad::Counter() const
 
 void TMemoPad::NoteContentsChange(int from, int charsRemoved, int charsAdded)
 {
-    const QTextBlock last = document()->findBlock(from + charsAdded);
-    for (QTextBlock block = document()->findBlock(from); block.isValid(); block = block.next()) {
-        BlockLineCounter::ForgetText(block);
-        if (block == last)
-            break;
+    // A new text is noted as a whole once it is in.
+    if (!m_settingText) {
+        const QTextBlock last = document()->findBlock(from + charsAdded);
+        for (QTextBlock b = document()->findBlock(from); b.isValid(); b = b.next()) {
+            BlockLineCounter::ForgetText(b);
+            if (b == last)
+                break;
+        }
     }
     int to = from + charsAdded;
     if (m_unlaidFrom <= m_unlaidTo) {

@@ -196,6 +196,8 @@ private:
     TMemoPadEvents *m_events = nullptr;
     // The owner selected on this press: the control's own drag stays out.
     bool m_ownerTookPress = false;
+    // While a whole new text goes in.
+    bool m_settingText = false;
     bool m_useCustomWordSelection = true;
     // Document range whose blocks may have a wrong line count while
     // wrapping; the blocks outside it have their real ones.
