@@ -257,6 +257,20 @@ const char16_t *const Probes[] = {
 
 } // namespace
 
+int LaidOutLines(const QString &text, const QFont &font, const QTextOption &option, qreal width)
+{
+    QTextLayout layout(text, font);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        ++lines;
+    }
+    layout.endLayout();
+    return lines;
+}
+
 FixedAdvanceLines::FixedAdvanceLines(int advance, int tabStop)
     : m_advance(advance)
     , m_tabStop(tabStop)
@@ -427,18 +441,8 @@ bool FixedAdvanceLines::AgreesWithLayout(const QFont &font, const QTextOption &o
         for (int columns = 3; columns <= 45; columns += 3) {
             for (qreal extra : { 0.0, 0.5 * advance }) {
                 const qreal width = columns * advance + extra;
-                QTextLayout layout(text, font);
-                layout.setTextOption(option);
-                layout.beginLayout();
-                int laidOut = 0;
-                for (QTextLine line = layout.createLine(); line.isValid();
-                     line = layout.createLine()) {
-                    line.setLineWidth(width);
-                    ++laidOut;
-                }
-                layout.endLayout();
                 const std::optional<int> counted = Count(text, width);
-                if (counted && *counted != laidOut)
+                if (counted && *counted != LaidOutLines(text, font, option, width))
                     return false;
             }
         }

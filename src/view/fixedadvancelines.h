@@ -9,6 +9,9 @@
 #include <optional>
 #include <vector>
 
+// Lines of text laid out by the text layout itself at width.
+int LaidOutLines(const QString &text, const QFont &font, const QTextOption &option, qreal width);
+
 // Wrapped lines of plain text (ASCII, Latin-1 and the rest of Windows-1252,
 // box drawing and blocks) counted by arithmetic, the way the text layout
 // breaks them, for a font in which those characters advance by one fixed

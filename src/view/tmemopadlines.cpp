@@ -122,20 +122,6 @@ bool BlockLineCounter::FitsOnOneLine(QStringView text)
     return true;
 }
 
-int BlockLineCounter::LaidOutLines(const QString &text) const
-{
-    QTextLayout layout(text, m_font);
-    layout.setTextOption(m_option);
-    layout.beginLayout();
-    int lines = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(m_width);
-        ++lines;
-    }
-    layout.endLayout();
-    return lines;
-}
-
 int BlockLineCounter::Count(const QTextBlock &block)
 {
     if (!block.isVisible())
@@ -166,7 +152,7 @@ int BlockLineCounter::Count(const QTextBlock &block)
         block.document()->documentLayout()->blockBoundingRect(block);
         return block.layout()->lineCount();
     }
-    return LaidOutLines(text);
+    return LaidOutLines(text, m_font, m_option, m_width);
 }
 
 bool BlockLineCounter::HasSeveralFormats(const QTextBlock &block)

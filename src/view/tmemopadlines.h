@@ -37,7 +37,6 @@ private:
     // True when every character has a known advance and all of them,
     // tabs at a full tab stop, cannot exceed the width.
     bool FitsOnOneLine(QStringView text);
-    int LaidOutLines(const QString &text) const;
     static bool HasSeveralFormats(const QTextBlock &block);
     // True when what a block's state keeps about its text shows it fits.
     bool OneLineByState(int state) const;

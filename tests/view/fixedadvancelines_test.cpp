@@ -80,7 +80,8 @@ QString RandomLine(QRandomGenerator &random)
     return line;
 }
 
-int LaidOutLines(const QString &text, const QFont &font, const QTextOption &option, qreal width)
+// The reference, kept apart from the code under test.
+int LayoutLines(const QString &text, const QFont &font, const QTextOption &option, qreal width)
 {
     QTextLayout layout(text, font);
     layout.setTextOption(option);
@@ -169,7 +170,7 @@ TEST_F(FixedAdvanceLinesTest, CountsEqualTheLayoutAtEveryWidth)
                 if (!counted)
                     continue;
                 ++counts;
-                ASSERT_EQ(*counted, LaidOutLines(text, font, option, width))
+                ASSERT_EQ(*counted, LayoutLines(text, font, option, width))
                     << qPrintable(font.family()) << " " << width << " [" << qPrintable(text) << "]";
             }
         }
@@ -199,7 +200,7 @@ TEST_F(FixedAdvanceLinesTest, LongLinesCountAcrossRuns)
                 if (!count)
                     continue;
                 ++counted;
-                ASSERT_EQ(*count, LaidOutLines(text, font, option, columns * advance))
+                ASSERT_EQ(*count, LayoutLines(text, font, option, columns * advance))
                     << qPrintable(font.family()) << " " << columns;
             }
         }
