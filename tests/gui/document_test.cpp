@@ -14,18 +14,6 @@ namespace {
 class DocumentTest : public MainWindowTest
 {
 protected:
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
-    static QByteArray read(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
-    }
     static void type(TformMain &window, const QString &text)
     {
         QTest::keyClicks(window.memo(), text);

@@ -17,9 +17,7 @@ protected:
     void open()
     {
         window = start();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        memo()->setFocus();
+        ASSERT_NO_FATAL_FAILURE(ShowActive(*window));
         ASSERT_TRUE(QTest::qWaitFor([&] { return memo()->hasFocus(); }));
     }
 

@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -43,6 +45,27 @@ protected:
     static QAction *action(const TformMain &window, const char *name)
     {
         return window.findChild<QAction *>(QLatin1String(name));
+    }
+    // Shown, active (shortcuts reach only the active window) and typing
+    // into the editor; call through ASSERT_NO_FATAL_FAILURE.
+    static void ShowActive(TformMain &window)
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        window.memo()->setFocus();
+    }
+    // A file of the test's own folder.
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    static QByteArray read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
     }
 
     FakeSeams fakes;

@@ -13,9 +13,7 @@ protected:
     void SetUp() override
     {
         window = start();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        memo()->setFocus();
+        ASSERT_NO_FATAL_FAILURE(ShowActive(*window));
     }
 
     TMemoPad *memo() const { return window->memo(); }

@@ -16,18 +16,6 @@ protected:
     {
         return startAs(QStringLiteral(ORVANE_FONT_DIR "/orvane"));
     }
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
-    static QByteArray read(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
-    }
     static QString family(const TformMain &window)
     {
         return QFontInfo(window.memo()->font()).family();
