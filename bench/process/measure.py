@@ -6,6 +6,8 @@ and the interactive steps the editor must keep short."""
 import os, random, shutil, statistics, subprocess, sys, tempfile, time
 
 build, rounds = sys.argv[1], int(sys.argv[2])
+# Optional third argument: the sample files to run, comma-separated.
+only = sys.argv[3].split(",") if len(sys.argv) > 3 else None
 orvane = os.path.join(build, "orvane")
 floor = os.path.join(build, "orvane_floor")
 QUIET = 0.4
@@ -137,6 +139,8 @@ def main():
 
     for r in range(rounds):
         for name in ("nfo21k", "text10", "text50", "line5"):
+            if only and name not in only:
+                continue
             for who, argv, env in (("orvane", [orvane, files[name]], env_plain),
                                    ("floor", [floor, files[name]], os.environ)):
                 proc, win, shown, busy = start(argv, env)
@@ -159,6 +163,9 @@ def main():
                     note("text10 orvane ctrl+s until the file changed", time.monotonic() - t0)
                     settle(proc.pid, t0)
                 stop(proc)
+        if only and "text10wrapped" not in only:
+            print(f"round {r + 1} of {rounds} done", file=sys.stderr)
+            continue
         for who, argv, env in (("orvane", [orvane, files["text10"]], env_wrap),
                                ("floor", [floor, files["text10"], "--wrap"], os.environ)):
             proc, win, shown, busy = start(argv, env)

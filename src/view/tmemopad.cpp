@@ -31,6 +31,19 @@ int packSixteen(int low, int high)
     return int(quint32(low & 0xFFFF) | quint32(high & 0xFFFF) << 16);
 }
 
+bool hasLongLine(QStringView text)
+{
+    constexpr qsizetype LongLine = TMemoPad::LongLine;
+    qsizetype from = 0;
+    while (text.size() - from >= LongLine) {
+        const qsizetype lastBreak = text.sliced(from, LongLine).lastIndexOf(u'\n');
+        if (lastBreak < 0)
+            return true;
+        from += lastBreak + 1;
+    }
+    return false;
+}
+
 } // namespace
 
 TMemoPad::TMemoPad(QWidget *parent)
@@ -66,6 +79,7 @@ void TMemoPad::SetTextInSteps(QString &&text, const std::function<void(int perce
 {
     const DocumentForm form = ToDocumentForm(std::move(text));
     m_settingText = true;
+    m_longLinesComing = hasLongLine(form.text);
     if (step && form.text.size() > TextStep)
         InsertInSteps(form.text, step);
     else
@@ -184,13 +198,19 @@ BlockLineCounter &TMemoPad::Counter() const
     return *m_counter;
 }
 
+// Heard before the document layout hears of the change, so a long line
+// keeps its glyphs from its first layout on.
 void TMemoPad::NoteContentsChange(int from, int charsRemoved, int charsAdded)
 {
-    // A new text is noted as a whole once it is in.
-    if (!m_settingText) {
+    // A new text is noted as a whole once it is in, and is looked through
+    // only when it has a long line.
+    if (!m_settingText || m_longLinesComing) {
         const QTextBlock last = document()->findBlock(from + charsAdded);
         for (QTextBlock b = document()->findBlock(from); b.isValid(); b = b.next()) {
-            BlockLineCounter::ForgetText(b);
+            if (!m_settingText)
+                BlockLineCounter::ForgetText(b);
+            if (b.length() > LongLine)
+                b.layout()->setCacheEnabled(true);
             if (b == last)
                 break;
         }

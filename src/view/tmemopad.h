@@ -93,6 +93,10 @@ public:
     void ApplyEdit(const TextEdit &edit);
     // Edits this long or longer may change their lines in place.
     static constexpr int LineWiseFrom = 4096;
+    // Shaping a line this long takes tens of milliseconds, and the layout
+    // would shape it again for every repaint and caret move unless it kept
+    // the glyphs, as it does for lines of at least this many characters.
+    static constexpr int LongLine = 1 << 18;
 
     // EM_LINEFROMCHAR: index -1 means the selection start.
     int LineFromCharIndex(int index) const;
@@ -198,6 +202,7 @@ private:
     bool m_ownerTookPress = false;
     // While a whole new text goes in.
     bool m_settingText = false;
+    bool m_longLinesComing = false;
     bool m_useCustomWordSelection = true;
     // Document range whose blocks may have a wrong line count while
     // wrapping; the blocks outside it have their real ones.

@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QWheelEvent>
 
 #include <set>
@@ -184,6 +186,28 @@ TEST_F(EditorTest, CharFromPointOnALineLongerThan65535)
     EXPECT_EQ(found.line, 1);
     EXPECT_EQ(found.index, index);
     EXPECT_EQ(found.lineStart, 4);
+}
+
+bool keepsGlyphs(const TMemoPad &editor, int block)
+{
+    return editor.document()->findBlockByNumber(block).layout()->cacheEnabled();
+}
+
+TEST_F(EditorTest, LongLinesKeepTheirGlyphsWhetherLoadedOrTyped)
+{
+    constexpr int Long = TMemoPad::LongLine;
+    editor->setText(QLatin1String("short\r\n") + QString(Long - 1, QLatin1Char('x'))
+        + QLatin1String("\r\n") + QString(Long, QLatin1Char('y')) + QLatin1String("\r\nend"));
+    EXPECT_FALSE(keepsGlyphs(*editor, 0));
+    EXPECT_FALSE(keepsGlyphs(*editor, 1));
+    EXPECT_TRUE(keepsGlyphs(*editor, 2));
+    EXPECT_FALSE(keepsGlyphs(*editor, 3));
+
+    editor->setText(QString(Long - 1, QLatin1Char('x')));
+    EXPECT_FALSE(keepsGlyphs(*editor, 0));
+    editor->SetSel(0, 0);
+    editor->ReplaceSel(QStringLiteral("z"));
+    EXPECT_TRUE(keepsGlyphs(*editor, 0));
 }
 
 TEST_F(EditorTest, LineScrollMovesByLinesAndAverageCharacterWidths)
