@@ -607,11 +607,13 @@ FixedAdvanceLines::Line FixedAdvanceLines::LayOutLine(
 
 std::optional<int> FixedAdvanceLines::Count(QStringView text, qreal width) const
 {
+    // Counts run on several threads at once, each with its own buffer.
+    thread_local std::vector<char> buffer;
     Breaks breaks { text, {}, {} };
-    breaks.opportunities.swap(m_buffer);
+    breaks.opportunities.swap(buffer);
     const bool covered = FindBreaks(text, m_classes, breaks.opportunities, &breaks.tabs);
     const std::optional<int> lines = covered ? CountLines(breaks, width) : std::nullopt;
-    m_buffer.swap(breaks.opportunities);
+    buffer.swap(breaks.opportunities);
     return lines;
 }
 

@@ -28,7 +28,7 @@ public:
     // Lines of text wrapped at width (as the layout's line width), or
     // nullopt for text the count does not cover: other characters, a run
     // of blanks wider than the line, or a line end the layout decides by
-    // how it split the text into runs.
+    // how it split the text into runs. Safe to call from several threads.
     std::optional<int> Count(QStringView text, qreal width) const;
 
     // True when a line of that many characters and tabs surely fits width:
@@ -81,7 +81,6 @@ private:
     // Classes of the characters the count takes in this font; the others
     // count as unknown.
     ClassMap m_classes;
-    mutable std::vector<char> m_buffer;
     // How far glyphs reach past their advance, where they do.
     QHash<char16_t, int> m_bearings;
     int m_maximumBearing = 0;

@@ -266,25 +266,57 @@ bool TMemoPad::CountLines(int position, int line, qint64 budgetMs) const
     QElapsedTimer clock;
     clock.start();
     bool changed = false;
-    int checked = 0;
     QTextBlock block = document()->findBlock(m_unlaidFrom);
     // Positions and line numbers are added up on the way: asking each block
     // for its own costs a search of the document.
     int blockPosition = block.isValid() ? block.position() : 0;
     const bool lineBound = line >= 0 && line < INT_MAX;
     int firstLine = lineBound && block.isValid() ? block.firstLineNumber() : 0;
-    for (; block.isValid() && blockPosition <= m_unlaidTo; block = block.next()) {
-        if (line != INT_MAX && blockPosition > position && (!lineBound || firstLine > line))
-            break;
-        if (budgetMs >= 0 && ++checked % 64 == 0 && clock.elapsed() >= budgetMs)
-            break;
-        const int lines = counter.Count(block);
-        if (block.lineCount() != lines) {
-            QTextBlock(block).setLineCount(lines);
-            changed = true;
+    const auto beyond = [&] {
+        return line != INT_MAX && blockPosition > position && (!lineBound || firstLine > line);
+    };
+    // Blocks are read in batches that grow, so that a question about a
+    // near line reads few blocks past it, and the next batch is read while
+    // other threads count the last one.
+    constexpr size_t MaxBatch = 1024;
+    size_t batch = 64;
+    QTextBlock unread = block;
+    int unreadPosition = blockPosition;
+    const auto read = [&](std::vector<BlockLineCounter::Step> &steps) {
+        steps.clear();
+        for (; unread.isValid() && unreadPosition <= m_unlaidTo && steps.size() < batch;
+             unread = unread.next()) {
+            if (!lineBound && line != INT_MAX && unreadPosition > position)
+                break;
+            steps.push_back({ unread, {}, {}, {} });
+            counter.Begin(steps.back());
+            unreadPosition += unread.length();
         }
-        blockPosition += block.length();
-        firstLine += lines;
+        batch = std::min(batch * 2, MaxBatch);
+    };
+    std::vector<BlockLineCounter::Step> steps;
+    std::vector<BlockLineCounter::Step> next;
+    read(steps);
+    while (!steps.empty() && !beyond()) {
+        {
+            BlockLineCounter::Batch counting(counter, steps);
+            if (budgetMs < 0 || clock.elapsed() < budgetMs)
+                read(next);
+        }
+        for (BlockLineCounter::Step &step : steps) {
+            if (beyond())
+                break;
+            const int lines = counter.End(step);
+            if (step.block.lineCount() != lines) {
+                step.block.setLineCount(lines);
+                changed = true;
+            }
+            blockPosition += step.block.length();
+            firstLine += lines;
+            block = step.block.next();
+        }
+        steps.swap(next);
+        next.clear();
     }
     const bool done = !block.isValid() || blockPosition > m_unlaidTo;
     if (done) {

@@ -4,7 +4,10 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <cfloat>
 
 namespace {
@@ -124,30 +127,101 @@ bool BlockLineCounter::FitsOnOneLine(QStringView text)
 
 int BlockLineCounter::Count(const QTextBlock &block)
 {
-    if (!block.isVisible())
-        return 0;
+    Step step { block, {}, {}, {} };
+    Begin(step);
+    if (!step.lines)
+        step.counted = m_fixedAdvance->Count(step.text, m_width);
+    return End(step);
+}
+
+void BlockLineCounter::Begin(Step &step)
+{
+    const QTextBlock &block = step.block;
+    if (!block.isVisible()) {
+        step.lines = 0;
+        return;
+    }
     int state = block.userState();
-    if (state >= 0 && OneLineByState(state))
-        return 1;
-    if (const int laidOut = block.layout()->lineCount(); laidOut > 0)
-        return laidOut;
-    const QString text = block.text();
+    if (state >= 0 && OneLineByState(state)) {
+        step.lines = 1;
+        return;
+    }
+    if (const int laidOut = block.layout()->lineCount(); laidOut > 0) {
+        step.lines = laidOut;
+        return;
+    }
+    step.text = block.text();
+    const QString &text = step.text;
     if (state == NotLookedAt) {
         state = PlainState(text);
         QTextBlock(block).setUserState(state);
-        if (state >= 0 && OneLineByState(state))
-            return 1;
+        if (state >= 0 && OneLineByState(state)) {
+            step.lines = 1;
+            return;
+        }
     }
     // Plain text in a fixed-advance font is the arithmetic's.
-    if (!(state >= 0 && m_fixedAdvance) && FitsOnOneLine(text))
-        return 1;
+    if (!(state >= 0 && m_fixedAdvance) && FitsOnOneLine(text)) {
+        step.lines = 1;
+        return;
+    }
     // Marked stand-ins give a block several formats, and the layout then
     // splits its runs there too: the document's own layout handles those.
     // Of the stand-ins only the pilcrow is a character the arithmetic takes.
     const bool marked = (state < 0 || Unpacked(state).latin1) && text.contains(QChar(0x00B6));
-    if (m_fixedAdvance && !(marked && HasSeveralFormats(block)))
-        if (const std::optional<int> lines = m_fixedAdvance->Count(text, m_width))
-            return *lines;
+    if (!m_fixedAdvance || (marked && HasSeveralFormats(block)))
+        step.lines = LaidOut(block, text);
+}
+
+BlockLineCounter::Batch::Batch(const BlockLineCounter &counter, std::vector<Step> &steps)
+    : m_counter(counter)
+{
+    for (Step &step : steps)
+        if (!step.lines)
+            m_pending.push_back(&step);
+    // Below this many for each helper the threads cost more than they save.
+    constexpr size_t PerHelper = 64;
+    const size_t helpers = std::min(
+        m_pending.size() / PerHelper, size_t(std::max(1, QThread::idealThreadCount() - 1)));
+    for (size_t i = 0; i < helpers; ++i)
+        m_helpers.push_back(QtConcurrent::run([this] { Work(); }));
+}
+
+BlockLineCounter::Batch::~Batch()
+{
+    Finish();
+}
+
+void BlockLineCounter::Batch::Finish()
+{
+    Work();
+    for (QFuture<void> &helper : m_helpers)
+        helper.waitForFinished();
+    m_helpers.clear();
+}
+
+void BlockLineCounter::Batch::Work()
+{
+    // Taken a few at a time, so the threads seldom meet on the index.
+    constexpr size_t Take = 8;
+    const size_t total = m_pending.size();
+    for (size_t from = m_next.fetch_add(Take); from < total; from = m_next.fetch_add(Take)) {
+        for (size_t i = from; i < std::min(total, from + Take); ++i) {
+            Step &step = *m_pending[i];
+            step.counted = m_counter.m_fixedAdvance->Count(step.text, m_counter.m_width);
+        }
+    }
+}
+
+int BlockLineCounter::End(Step &step)
+{
+    if (step.lines)
+        return *step.lines;
+    return step.counted ? *step.counted : LaidOut(step.block, step.text);
+}
+
+int BlockLineCounter::LaidOut(const QTextBlock &block, const QString &text) const
+{
     if (HasSeveralFormats(block)) {
         block.document()->documentLayout()->blockBoundingRect(block);
         return block.layout()->lineCount();

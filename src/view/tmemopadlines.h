@@ -4,11 +4,14 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QFuture>
+#include <QString>
+#include <QTextBlock>
 #include <QTextOption>
 
+#include <atomic>
 #include <vector>
 
-class QTextBlock;
 class QTextDocument;
 
 // How many lines a block takes when wrapped to a width, found without
@@ -24,6 +27,41 @@ public:
     BlockLineCounter(const QFont &font, const QTextOption &option, qreal width);
 
     int Count(const QTextBlock &block);
+
+    // One block's count in three steps, so that the arithmetic for many
+    // blocks can run on several threads between reading the blocks and
+    // storing their counts, which only the document's thread may do.
+    struct Step
+    {
+        QTextBlock block;
+        QString text;
+        // Known after Begin when no arithmetic is needed.
+        std::optional<int> lines;
+        std::optional<int> counted;
+    };
+    void Begin(Step &step);
+    int End(Step &step);
+
+    // The arithmetic for every step of a batch that needs it, started on
+    // the thread pool; the thread that asks helps when it calls Finish,
+    // which it can do after reading the next batch.
+    class Batch
+    {
+    public:
+        Batch(const BlockLineCounter &counter, std::vector<Step> &steps);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+        void Finish();
+
+    private:
+        void Work();
+
+        const BlockLineCounter &m_counter;
+        std::vector<Step *> m_pending;
+        std::atomic<size_t> m_next { 0 };
+        std::vector<QFuture<void>> m_helpers;
+    };
     // Drops what Count keeps in the block about its text; called when the
     // text changes.
     static void ForgetText(QTextBlock block);
@@ -38,6 +76,7 @@ private:
     // tabs at a full tab stop, cannot exceed the width.
     bool FitsOnOneLine(QStringView text);
     static bool HasSeveralFormats(const QTextBlock &block);
+    int LaidOut(const QTextBlock &block, const QString &text) const;
     // True when what a block's state keeps about its text shows it fits.
     bool OneLineByState(int state) const;
 

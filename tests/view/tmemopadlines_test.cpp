@@ -133,6 +133,38 @@ TEST_F(WrappedLinesTest, FarLinesNeedNoLayoutAbove)
     EXPECT_EQ(line, int(drawnLineStarts(*editor).size()) - 1);
 }
 
+// Enough lines that they are read in several batches and counted on several
+// threads; questions about near lines and far lines and the counting in
+// idle steps all give the full layout's answers.
+TEST_F(WrappedLinesTest, ManyLinesCountedInBatchesAgreeWithTheLayout)
+{
+    QFont fixedAdvance(QStringLiteral("Liberation Mono"));
+    fixedAdvance.setPixelSize(13);
+    editor->setFont(fixedAdvance);
+    const QString text = repeatedLines(QStringLiteral("It's 12:30, (they said) \"the $1,234.50 "
+                                                      "fee\" is\tdue-today; see a/b or x-y-z."),
+                             3000)
+        + repeatedLines(QStringLiteral("\u4E2D\u6587 wide \u2588\u2593 art"), 300);
+    editor->SetWordWrap(true);
+    editor->setText(text);
+    editor->resize(17 * editor->AverageCharWidth() + 40, 200);
+    // A few idle steps count part of the text, the questions the rest.
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    const int middle = editor->TextLength() / 2;
+    const int middleLine = editor->LineFromCharIndex(middle);
+    const int farLine = editor->LineFromCharIndex(editor->TextLength() * 9 / 10);
+    const int farStart = editor->LineIndex(farLine);
+    const std::vector<int> counted = countedLineStarts(*editor);
+    const std::vector<int> drawn = drawnLineStarts(*editor);
+    ASSERT_EQ(counted, drawn);
+    const auto lineOf = [&](int index) {
+        return int(std::upper_bound(drawn.begin(), drawn.end(), index) - drawn.begin()) - 1;
+    };
+    EXPECT_EQ(middleLine, lineOf(middle));
+    EXPECT_EQ(farStart, drawn[size_t(farLine)]);
+}
+
 // Counts made earlier follow edits, above and within wrapped lines.
 TEST_F(WrappedLinesTest, CountsFollowEdits)
 {
