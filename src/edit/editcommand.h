@@ -71,6 +71,9 @@ struct TextEdit
     int end = 0;
     QString text;
     bool selectInserted = true;
+    // What [start, end) holds, from a command that read it whole anyway, so
+    // that the editor need not read it again; null when not given.
+    QString replaced = {};
 
     bool operator==(const TextEdit &) const = default;
 };

@@ -7,7 +7,11 @@ namespace {
 bool HasStandIns(QStringView text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
-        switch (text[i].unicode()) {
+        const char16_t c = text[i].unicode();
+        // Nearly every character: none of those below lies between.
+        if (c > u'\r' && c < 0x2028)
+            continue;
+        switch (c) {
         case u'\r':
             if (i + 1 < text.size() && text[i + 1] == u'\n') {
                 ++i;

@@ -471,7 +471,9 @@ void TMemoPad::ApplyEdit(const TextEdit &edit)
     // Replacing many lines means the document making every one anew;
     // changing them in place is much cheaper where the lines stay.
     if (edit.end - edit.start >= LineWiseFrom) {
-        if (const auto changes = LineChanges(TextRange(edit.start, edit.end), edit.text)) {
+        const bool given = edit.replaced.size() == edit.end - edit.start;
+        const QString replaced = given ? edit.replaced : TextRange(edit.start, edit.end);
+        if (const auto changes = LineChanges(replaced, edit.text)) {
             ChangeLines(edit, *changes);
             return;
         }
@@ -485,12 +487,17 @@ void TMemoPad::ChangeLines(const TextEdit &edit, const std::vector<LineChange> &
     const int first = ToPosition(edit.start);
     QTextBlock block = document()->findBlock(first);
     int blockLine = 0;
+    // Added up from the lengths, which follow the changes made: asking each
+    // block for its position costs a search of the document.
+    int blockPosition = block.position();
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     for (const LineChange &change : changes) {
-        for (; blockLine < change.line; ++blockLine)
+        for (; blockLine < change.line; ++blockLine) {
+            blockPosition += block.length();
             block = block.next();
-        const int at = (change.line == 0 ? first : block.position()) + change.column;
+        }
+        const int at = (change.line == 0 ? first : blockPosition) + change.column;
         cursor.setPosition(at);
         cursor.setPosition(at + change.removed, QTextCursor::KeepAnchor);
         // A plain format, as for any inserted text.

@@ -56,11 +56,13 @@ TEST_F(EditorTest, LargeEditsKeepingTheLinesActAsAReplacement)
         text += QStringLiteral("line %1 of text\r\n").arg(i);
     text += QStringLiteral("last\rline");
     const int lastLine = int(text.lastIndexOf(QStringLiteral("\r\n")));
+    // Once with the replaced text read by the editor, once given by the command.
     for (const bool selectInserted : { true, false }) {
         editor->setText(text);
         QString prefixed = QStringLiteral("> ") + text.left(lastLine);
         prefixed.replace(QStringLiteral("\r\n"), QStringLiteral("\r\n> "));
-        const TextEdit edit { 0, lastLine, prefixed, selectInserted };
+        const TextEdit edit { 0, lastLine, prefixed, selectInserted,
+            selectInserted ? QString() : text.left(lastLine) };
         ASSERT_GE(edit.end - edit.start, TMemoPad::LineWiseFrom);
         editor->ApplyEdit(edit);
         EXPECT_EQ(editor->text(), prefixed + text.mid(lastLine));
