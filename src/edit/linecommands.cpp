@@ -1,5 +1,6 @@
 #include "linecommands.h"
 
+#include "platform/shares.h"
 #include "selectedlines.h"
 
 #include <QCollator>
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -27,26 +29,90 @@ QStringView StripBlanks(QStringView text)
     return text.sliced(from, to - from);
 }
 
-// Quicksort order, so lines that compare equal come out in any order.
-std::vector<int> SortedOrder(const QStringList &texts, const QLocale &locale)
+// A line command's lines as views into the block read once.
+std::vector<QStringView> LineViews(QStringView block)
+{
+    std::vector<QStringView> lines;
+    qsizetype from = 0;
+    for (qsizetype end; (end = block.indexOf(QLatin1String("\r\n"), from)) >= 0; from = end + 2)
+        lines.push_back(block.sliced(from, end - from));
+    lines.push_back(block.sliced(from));
+    return lines;
+}
+
+// The C locale's case-insensitive comparison folds each UTF-16 unit by
+// itself; folded once, the texts compare by code unit in the same order.
+// Nullopt for text with surrogates, which the comparison folds in pairs.
+std::optional<QString> FoldedForC(QStringView text)
+{
+    QString folded(text.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(folded.data());
+    for (QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c < 0x80) {
+            *out++ = c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+            continue;
+        }
+        const char32_t f = QChar::isSurrogate(c) ? 0x10000 : QChar::toCaseFolded(char32_t(c));
+        if (f > 0xFFFF)
+            return std::nullopt;
+        *out++ = char16_t(f);
+    }
+    return folded;
+}
+
+// Large texts are sorted in shares on several threads, then merged.
+constexpr size_t MinimumShare = 20000;
+
+template <typename Less> void SortInShares(std::vector<int> &order, Less less)
+{
+    const std::vector<size_t> starts = InShares(order.size(), MinimumShare,
+        [&](size_t from, size_t to) { std::sort(order.begin() + from, order.begin() + to, less); });
+    for (size_t i = 1; i < starts.size(); ++i) {
+        const size_t end = i + 1 < starts.size() ? starts[i + 1] : order.size();
+        std::inplace_merge(order.begin(), order.begin() + starts[i], order.begin() + end, less);
+    }
+}
+
+QCollator CaseInsensitiveCollator(const QLocale &locale)
 {
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+// Lines that compare equal come out in any order.
+std::vector<int> SortedOrder(
+    QStringView block, const std::vector<QStringView> &texts, const QLocale &locale)
+{
     std::vector<int> order(texts.size());
     std::iota(order.begin(), order.end(), 0);
     if (locale.language() == QLocale::C) {
         // The C locale's sort keys ignore the case setting; its comparison does not.
-        std::sort(order.begin(), order.end(),
-            [&](int a, int b) { return collator.compare(texts[a], texts[b]) < 0; });
+        if (const std::optional<QString> folded = FoldedForC(block)) {
+            // Folding keeps every unit in place, so the lines are at the same offsets.
+            std::vector<QStringView> keys;
+            keys.reserve(texts.size());
+            for (QStringView text : texts)
+                keys.push_back(
+                    QStringView(*folded).sliced(text.data() - block.data(), text.size()));
+            SortInShares(order, [&](int a, int b) { return keys[a].compare(keys[b]) < 0; });
+        } else {
+            const QCollator collator = CaseInsensitiveCollator(locale);
+            std::sort(order.begin(), order.end(),
+                [&](int a, int b) { return collator.compare(texts[a], texts[b]) < 0; });
+        }
         return order;
     }
     // One key per line, compared many times: far cheaper than comparing the texts.
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(texts.size());
-    for (const QString &text : texts)
-        keys.push_back(collator.sortKey(text));
-    std::sort(
-        order.begin(), order.end(), [&](int a, int b) { return keys[a].compare(keys[b]) < 0; });
+    std::vector<std::optional<QCollatorSortKey>> keys(texts.size());
+    InShares(texts.size(), MinimumShare, [&](size_t from, size_t to) {
+        // A collator of its own: one is not to be used by two threads at once.
+        const QCollator collator = CaseInsensitiveCollator(locale);
+        for (size_t i = from; i < to; ++i)
+            keys[i].emplace(collator.sortKey(texts[i].toString()));
+    });
+    SortInShares(order, [&](int a, int b) { return keys[a]->compare(*keys[b]) < 0; });
     return order;
 }
 
@@ -120,15 +186,19 @@ std::optional<TextEdit> SortLines(const EditRequest &request, bool ascending, co
     const SelectedLines lines = FindSelectedLines(request);
     if (lines.SingleLine())
         return std::nullopt;
-    QStringList texts = ReadLines(request.source, lines);
-    std::vector<int> order = SortedOrder(texts, locale);
+    const QString block = request.source.TextRange(lines.blockStart, lines.blockEnd);
+    const std::vector<QStringView> texts = LineViews(block);
+    std::vector<int> order = SortedOrder(block, texts, locale);
     if (!ascending)
         std::reverse(order.begin(), order.end());
-    QStringList sorted;
-    sorted.reserve(texts.size());
-    for (const int i : order)
-        sorted.append(std::move(texts[i]));
-    return ReplacingLines(lines, sorted);
+    QString sorted;
+    sorted.reserve(block.size());
+    for (size_t k = 0; k < order.size(); ++k) {
+        if (k > 0)
+            sorted += QLatin1String("\r\n");
+        sorted += texts[size_t(order[k])];
+    }
+    return TextEdit { lines.blockStart, lines.blockEnd, sorted, true, block };
 }
 
 std::optional<TextEdit> InsertText(const EditRequest &request, const QString &text)

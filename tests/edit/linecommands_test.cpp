@@ -3,7 +3,10 @@
 #include "edit/selectedlines.h"
 #include "markedtext.h"
 
+#include <QCollator>
+
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -224,6 +227,80 @@ TEST(SortLines, CaseIgnoredInEveryLocale)
                       [&](const EditRequest &r) { return SortLines(r, true, locale); }),
             "[apple\nBanana\ncherry]")
             << locale.name().toStdString();
+    }
+}
+
+// The C locale's folded keys must give its collator's own order, also for
+// letters whose folding is not plain lowercasing and for surrogate pairs.
+TEST(SortLines, CLocaleOrderIsTheCollatorsOrder)
+{
+    const QString units = QStringLiteral("aAbBzZ -_~09\u00DF\u1E9E\u017F\u212A\u00C5\u212B\u03A3"
+                                         "\u03C3\u03C2\u0130\u0131iIkK\u00B5\u039C\u00E9\u00C9");
+    const QString astral = QStringLiteral("\U00010400\U00010428");
+    QCollator collator(QLocale::c());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::mt19937 random(3);
+    for (const bool withAstral : { false, true }) {
+        QStringList lines;
+        for (int i = 0; i < 400; ++i) {
+            QString line;
+            for (int n = int(random() % 5); n > 0; --n)
+                line += units[int(random() % units.size())];
+            if (withAstral && i % 7 == 0)
+                line.insert(
+                    int(random() % (line.size() + 1)), astral.mid(int(random() % 2) * 2, 2));
+            lines << line;
+        }
+        const StringEditSource source(lines.join(QStringLiteral("\r\n")));
+        const std::optional<TextEdit> edit
+            = SortLines({ source, 0, source.TextLength() }, true, QLocale::c());
+        ASSERT_TRUE(edit);
+        const QStringList sorted = edit->text.split(QStringLiteral("\r\n"));
+        for (qsizetype i = 1; i < sorted.size(); ++i)
+            ASSERT_LE(collator.compare(sorted[i - 1], sorted[i]), 0)
+                << withAstral << " " << sorted[i - 1].toStdString() << " / "
+                << sorted[i].toStdString();
+        QStringList before = lines;
+        QStringList after = sorted;
+        before.sort();
+        after.sort();
+        EXPECT_EQ(before, after);
+    }
+}
+
+// Enough lines to be sorted in shares on several threads and merged.
+TEST(SortLines, ManyLinesComeOutInOrder)
+{
+    std::mt19937 random(5);
+    QStringList lines;
+    for (int i = 0; i < 50000; ++i) {
+        QString line;
+        for (int n = 1 + int(random() % 6); n > 0; --n)
+            line += QChar(char16_t(u"aAbBcC \u00E9\u00C9zZ"[random() % 11]));
+        lines << line;
+    }
+    const StringEditSource source(lines.join(QStringLiteral("\r\n")));
+    for (const QLocale &locale :
+        { QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates) }) {
+        QCollator collator(locale);
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        for (const bool ascending : { true, false }) {
+            const std::optional<TextEdit> edit
+                = SortLines({ source, 0, source.TextLength() }, ascending, locale);
+            ASSERT_TRUE(edit);
+            const QStringList sorted = edit->text.split(QStringLiteral("\r\n"));
+            ASSERT_EQ(sorted.size(), lines.size());
+            for (qsizetype i = 1; i < sorted.size(); ++i) {
+                const int order = collator.compare(sorted[i - 1], sorted[i]);
+                ASSERT_TRUE(ascending ? order <= 0 : order >= 0)
+                    << locale.name().toStdString() << " at " << i;
+            }
+            QStringList before = lines;
+            QStringList after = sorted;
+            before.sort();
+            after.sort();
+            EXPECT_EQ(before, after);
+        }
     }
 }
 
