@@ -2,6 +2,8 @@
 // window (reading the lines, the rule, the one undoable replacement and the
 // view kept in place), beside the editor's own replacement of the same block
 // with the finished text, which is the floor. Each must stay well under a second.
+// The window sorts in the system's locale: run with LC_ALL=en_US.UTF-8 (or
+// another) for a locale whose order comes from sort keys.
 #include "app/form01_main.h"
 #include "edit/linecommands.h"
 #include "edit/prefixes.h"
