@@ -3,6 +3,7 @@
 #include "clipboardtext.h"
 #include "edit/editcommand.h"
 #include "edit/linechanges.h"
+#include "longlinepaint.h"
 #include "programtext.h"
 #include "tmemopadlines.h"
 
@@ -11,6 +12,8 @@
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
@@ -355,6 +358,85 @@ void TMemoPad::changeEvent(QEvent *event)
     QPlainTextEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         InvalidateLayout();
+}
+
+bool TMemoPad::LongLineIn(const QRect &area) const
+{
+    QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF rect = blockBoundingRect(block).translated(offset);
+        if (rect.top() > area.bottom() || rect.top() > viewport()->height())
+            return false;
+        if (block.isVisible() && block.length() > LongLine && rect.bottom() >= area.top())
+            return true;
+        offset.ry() += rect.height();
+    }
+    return false;
+}
+
+// With a long unwrapped line in view, the blocks are drawn here as the
+// control draws them, the long lines by the part in view.
+void TMemoPad::paintEvent(QPaintEvent *event)
+{
+    if (WordWrap() || !LongLineIn(event->rect())) {
+        QPlainTextEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(viewport());
+    QPointF offset = contentOffset();
+    const QRect viewportRect = viewport()->rect();
+    const qreal documentWidth = document()->documentLayout()->documentSize().width();
+    painter.setBrushOrigin(offset);
+    QRect area = event->rect();
+    // The right margin stays clear of full-width selections.
+    area.setRight(std::min(area.right(),
+        int(offset.x() + std::max(qreal(viewportRect.width()), documentWidth)
+            - document()->documentMargin() + cursorWidth())));
+    painter.setClipRect(area);
+    const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
+    painter.setPen(context.palette.text().color());
+    QTextBlock block = firstVisibleBlock();
+    while (block.isValid()) {
+        const QRectF rect = blockBoundingRect(block).translated(offset);
+        if (block.isVisible() && rect.bottom() >= area.top() && rect.top() <= area.bottom()) {
+            if (const QBrush background = block.blockFormat().background();
+                background != Qt::NoBrush)
+                painter.fillRect(QRectF(rect.topLeft(),
+                                     QSizeF(std::max(rect.width(), documentWidth), rect.height())),
+                    background);
+            PaintBlock(painter, block, rect.topLeft(), area, context);
+        }
+        offset.ry() += rect.height();
+        if (offset.y() > viewportRect.height())
+            break;
+        block = block.next();
+    }
+    if (backgroundVisible() && !block.isValid() && offset.y() <= area.bottom()
+        && (centerOnScroll() || verticalScrollBar()->maximum() == verticalScrollBar()->minimum()))
+        painter.fillRect(
+            QRect(QPoint(area.left(), int(offset.y())), area.bottomRight()), palette().window());
+}
+
+void TMemoPad::PaintBlock(QPainter &painter, const QTextBlock &block, QPointF offset,
+    const QRect &area, const QAbstractTextDocumentLayout::PaintContext &context)
+{
+    QTextLayout *layout = block.layout();
+    const bool editable = !isReadOnly();
+    const int caret = context.cursorPosition - block.position();
+    const bool caretHere = (editable || (textInteractionFlags() & Qt::TextSelectableByKeyboard))
+        && caret >= 0 && caret < block.length();
+    const bool blockCaret = caretHere && overwriteMode() && caret != block.length() - 1;
+    const QList<QTextLayout::FormatRange> selections
+        = BlockSelections(block, context, blockCaret ? caret : -1, palette());
+    if (block.length() <= LongLine || !PaintLongLine(painter, block, offset, area, selections))
+        layout->draw(&painter, offset, selections, area);
+    const bool composing
+        = editable && context.cursorPosition < -1 && !layout->preeditAreaText().isEmpty();
+    if ((caretHere && !blockCaret) || composing) {
+        const int position
+            = composing ? layout->preeditAreaPosition() - (context.cursorPosition + 2) : caret;
+        layout->drawCursor(&painter, offset, position, cursorWidth());
+    }
 }
 
 // ---- positions and lines --------------------------------------------------

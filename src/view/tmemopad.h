@@ -13,6 +13,7 @@
 class BlockLineCounter;
 struct LineChange;
 class QMenu;
+class QPainter;
 class QMimeData;
 class QTextBlock;
 class QTextLayout;
@@ -177,6 +178,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
@@ -194,6 +196,9 @@ private:
     bool CountLines(int position, int line, qint64 budgetMs = -1) const;
     BlockLineCounter &Counter() const;
     const QTextLayout *LinesWithin(const QTextBlock &block) const;
+    bool LongLineIn(const QRect &area) const;
+    void PaintBlock(QPainter &painter, const QTextBlock &block, QPointF offset, const QRect &area,
+        const QAbstractTextDocumentLayout::PaintContext &context);
     int LineOfPosition(int position) const;
     int LineStartPosition(int line) const;
 

@@ -34,9 +34,11 @@ bool simpleUnit(char16_t c)
 // counts at other widths or zoom steps need not read it, for text of
 // printable ASCII, Latin-1 letters and signs, blanks and tabs: how many
 // characters and tabs it has and whether Latin-1 occurs. NotPlain for any
-// other text; NotLookedAt (the block's default) until read.
+// other text, PlainLong for plain text with too many characters or tabs to
+// keep; NotLookedAt (the block's default) until read.
 constexpr int NotLookedAt = -1;
 constexpr int NotPlain = -2;
+constexpr int PlainLong = -3;
 constexpr int TabBits = 10;
 constexpr int MaxTabs = (1 << TabBits) - 1;
 constexpr int MaxCharacters = (1 << (30 - TabBits)) - 1;
@@ -74,7 +76,7 @@ int PlainState(QStringView text)
         ++shape.characters;
     }
     if (shape.characters > MaxCharacters || shape.tabs > MaxTabs)
-        return NotPlain;
+        return PlainLong;
     return Packed(shape);
 }
 
@@ -252,6 +254,16 @@ bool BlockLineCounter::OneLineByState(int state) const
     const PlainShape shape = Unpacked(state);
     return m_fixedAdvance && (!shape.latin1 || m_fixedAdvance->CoversLatin1())
         && m_fixedAdvance->SurelyFits(shape.characters, shape.tabs, m_width);
+}
+
+bool BlockLineCounter::IsPlain(const QTextBlock &block)
+{
+    int state = block.userState();
+    if (state == NotLookedAt) {
+        state = PlainState(block.text());
+        QTextBlock(block).setUserState(state);
+    }
+    return state >= 0 || state == PlainLong;
 }
 
 void BlockLineCounter::ForgetText(QTextBlock block)

@@ -3,6 +3,7 @@
 // block is laid out.
 #include "edit/editcommand.h"
 #include "editorfixture.h"
+#include "view/tmemopadlines.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QSignalSpy>
@@ -163,6 +164,28 @@ TEST_F(WrappedLinesTest, ManyLinesCountedInBatchesAgreeWithTheLayout)
     };
     EXPECT_EQ(middleLine, lineOf(middle));
     EXPECT_EQ(farStart, drawn[size_t(farLine)]);
+}
+
+// What is kept about a block's text tells plain text from other text at any
+// length, and follows edits.
+TEST_F(EditorTest, PlainBlocksAreKnownAtAnyLength)
+{
+    const QString longLine(1100000, QLatin1Char('a'));
+    editor->setText(QStringLiteral("short \u00E9\r\n") + longLine
+        + QStringLiteral("\r\nab\u05D0c\r\ntab\there"));
+    const auto plain = [&](int block) {
+        return BlockLineCounter::IsPlain(editor->document()->findBlockByNumber(block));
+    };
+    EXPECT_TRUE(plain(0));
+    EXPECT_TRUE(plain(1));
+    EXPECT_FALSE(plain(2));
+    EXPECT_TRUE(plain(3));
+    const int inLongLine = 8 + 1000;
+    editor->SetSel(inLongLine, inLongLine);
+    editor->ReplaceSel(QStringLiteral("b c"));
+    EXPECT_TRUE(plain(1));
+    editor->ReplaceSel(QStringLiteral("\u05D0"));
+    EXPECT_FALSE(plain(1));
 }
 
 // Counts made earlier follow edits, above and within wrapped lines.
