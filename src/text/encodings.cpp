@@ -209,21 +209,43 @@ QString DecodeWindows1252(QByteArrayView bytes)
     return text;
 }
 
+namespace {
+
+// Texts are mostly ASCII: a chunk of it is taken whole, which the compiler
+// does several units at a time.
+constexpr qsizetype Chunk = 16;
+
+bool AsciiChunk(const char16_t *in)
+{
+    char16_t any = 0;
+    for (qsizetype k = 0; k < Chunk; ++k)
+        any |= in[k];
+    return any < 0x80;
+}
+
+} // namespace
+
 QByteArray EncodeWindows1252(QStringView text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char *out = bytes.data();
     const char16_t *in = text.utf16();
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    for (qsizetype i = 0; i < n;) {
+        if (i + Chunk <= n && AsciiChunk(in + i)) {
+            for (qsizetype k = 0; k < Chunk; ++k)
+                out[i + k] = char(in[i + k]);
+            i += Chunk;
+            continue;
+        }
         const char16_t c = in[i];
         // ASCII needs no lookup.
         if (c < 0x80) {
-            out[i] = char(c);
+            out[i++] = char(c);
             continue;
         }
         const int b = byteOfChar(c);
-        out[i] = b < 0 ? '?' : char(b);
+        out[i++] = b < 0 ? '?' : char(b);
     }
     return bytes;
 }
@@ -232,9 +254,14 @@ bool IsWindows1252Representable(QStringView text)
 {
     const char16_t *in = text.utf16();
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    for (qsizetype i = 0; i < n;) {
+        if (i + Chunk <= n && AsciiChunk(in + i)) {
+            i += Chunk;
+            continue;
+        }
         if (in[i] >= 0x80 && byteOfChar(in[i]) < 0)
             return false;
+        ++i;
     }
     return true;
 }

@@ -1,5 +1,7 @@
 #include "fileform.h"
 
+#include <algorithm>
+
 LineEnds LineEndsOf(QStringView fileText)
 {
     if (fileText.contains(u'\r') || !fileText.contains(u'\n'))
@@ -7,19 +9,22 @@ LineEnds LineEndsOf(QStringView fileText)
     return LineEnds::Lf;
 }
 
-QString WithLineEnds(QString programText, LineEnds lineEnds)
+QString WithLineEnds(QStringView programText, LineEnds lineEnds)
 {
     if (lineEnds != LineEnds::Lf)
-        return programText;
-    // One pass in place: QString::replace moves the rest of the text for
-    // every break it shortens.
-    char16_t *text = reinterpret_cast<char16_t *>(programText.data());
-    const qsizetype length = programText.size();
-    qsizetype kept = 0;
-    for (qsizetype i = 0; i < length; ++i) {
-        if (!(text[i] == u'\r' && i + 1 < length && text[i + 1] == u'\n'))
-            text[kept++] = text[i];
+        return programText.toString();
+    // The runs between CR LF pairs are copied whole, found by the quick search.
+    QString out(programText.size(), Qt::Uninitialized);
+    QChar *to = out.data();
+    qsizetype from = 0;
+    for (qsizetype cr; (cr = programText.indexOf(u'\r', from)) >= 0;) {
+        const bool pair = cr + 1 < programText.size() && programText[cr + 1] == u'\n';
+        const qsizetype run = cr + (pair ? 0 : 1) - from;
+        std::copy_n(programText.data() + from, run, to);
+        to += run;
+        from = cr + 1;
     }
-    programText.truncate(kept);
-    return programText;
+    to = std::copy_n(programText.data() + from, programText.size() - from, to);
+    out.truncate(to - out.data());
+    return out;
 }

@@ -34,4 +34,4 @@ struct FileForm
 LineEnds LineEndsOf(QStringView fileText);
 // The editor's text with every CR LF written in the given form; lone CRs
 // and lone LFs stay as they are.
-QString WithLineEnds(QString programText, LineEnds lineEnds);
+QString WithLineEnds(QStringView programText, LineEnds lineEnds);

@@ -31,7 +31,7 @@ QByteArray EncodeForSave(
     const QByteArray mark = use == form.unmarked ? QByteArray() : ByteOrderMark(use);
     QByteArray bytes = form.lineEnds == LineEnds::CrLf
         ? EncodeText(text, use, mark)
-        : EncodeText(WithLineEnds(text.toString(), form.lineEnds), use, mark);
+        : EncodeText(WithLineEnds(text, form.lineEnds), use, mark);
     if (use == form.oddByteEncoding)
         bytes += form.oddByte;
     return bytes;

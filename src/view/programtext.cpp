@@ -81,6 +81,17 @@ void appendBlock(QString &out, const QTextBlock &block, int from, int to)
         out += QLatin1String("\r\n");
 }
 
+constexpr qsizetype Chunk = 16;
+
+bool BelowStandIns(const char16_t *units)
+{
+    char16_t any = 0;
+    for (qsizetype k = 0; k < Chunk; ++k)
+        any |= units[k];
+    // Every stand-in shown and the separator have a bit above these.
+    return any < 0x80;
+}
+
 bool isShownStandIn(char16_t c)
 {
     if (c < u'\u00B6') // below every stand-in: the common case
@@ -274,6 +285,14 @@ QString ProgramText(const QTextDocument &document)
     bool standIns = false;
     qsizetype w = grown;
     for (qsizetype r = n; r-- > 0;) {
+        // Runs below every stand-in and separator move whole, several units
+        // at a time.
+        if (r + 1 >= Chunk && BelowStandIns(d + r + 1 - Chunk)) {
+            std::copy_backward(d + r + 1 - Chunk, d + r + 1, d + w);
+            w -= Chunk;
+            r -= Chunk - 1;
+            continue;
+        }
         const char16_t c = d[r];
         if (c == QChar::ParagraphSeparator) {
             d[--w] = u'\n';

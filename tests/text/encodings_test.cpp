@@ -2,6 +2,7 @@
 #include "text/encodings.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 TEST(Encodings, NamesAndCodePages)
 {
@@ -34,6 +35,28 @@ TEST(Encodings, UnrepresentableCharactersBecomeQuestionMarks)
     EXPECT_FALSE(IsRepresentable(text, 1252));
     EXPECT_TRUE(IsRepresentable(text, 65001));
     EXPECT_EQ(EncodeWindows1252(text), QByteArray("a??b\x80"));
+}
+
+// Long runs of ASCII go faster than the rest; every character must still
+// come out as it does alone, wherever it stands.
+TEST(Encodings, EightBitTextMatchesCharacterByCharacter)
+{
+    const QString units = QStringLiteral("ab \r\n~\u00E9\u20AC\u0080\u0081\u009F\u65E5");
+    std::mt19937 random(11);
+    for (int round = 0; round < 300; ++round) {
+        QString text;
+        for (int n = int(random() % 80); n > 0; --n)
+            text += random() % 8 == 0 ? units[int(random() % units.size())]
+                                      : QChar(char16_t(u'a' + random() % 26));
+        QByteArray expected;
+        bool representable = true;
+        for (QChar c : text) {
+            expected += EncodeWindows1252(QStringView(&c, 1));
+            representable = representable && IsWindows1252Representable(QStringView(&c, 1));
+        }
+        ASSERT_EQ(EncodeWindows1252(text), expected) << text.toStdString();
+        ASSERT_EQ(IsWindows1252Representable(text), representable) << text.toStdString();
+    }
 }
 
 struct Utf8Case

@@ -1,4 +1,5 @@
 #include "filehelpers.h"
+#include "text/fileform.h"
 #include "text/textload.h"
 #include "text/textsave.h"
 
@@ -281,5 +282,26 @@ INSTANTIATE_TEST_SUITE_P(TextSave, ByteRoundTrip,
         RoundTripCase { "detected_crlf", Encoding::None, "\r\n" },
         RoundTripCase { "detected_lf", Encoding::None, "\n" }),
     [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// Only the CR of a CR LF pair goes; lone CRs and LFs stay, at any place.
+TEST(WithLineEnds, LfDropsTheCrOfEveryPair)
+{
+    std::mt19937 random(13);
+    for (int round = 0; round < 300; ++round) {
+        QString text;
+        for (int n = int(random() % 40); n > 0; --n)
+            text += QChar(u"ab\r\n"[random() % 4]);
+        QString expected;
+        for (qsizetype i = 0; i < text.size(); ++i)
+            if (!(text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n'))
+                expected += text[i];
+        ASSERT_EQ(WithLineEnds(text, LineEnds::Lf), expected);
+        ASSERT_EQ(WithLineEnds(text, LineEnds::CrLf), text);
+    }
+}
 
 } // namespace
