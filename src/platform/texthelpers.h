@@ -14,3 +14,14 @@ QString FolderOf(QStringView text, QStringView delimiter);
 QString ShortenText(const QString &text, int n, bool keepStart);
 // Backslash-n and backslash-r as message captions carry them, turned into line breaks.
 QString ExpandLineBreakEscapes(QString text);
+
+// Texts are mostly ASCII, and loops over whole texts take it a chunk at a
+// time, which the compiler does several units at once.
+constexpr qsizetype AsciiChunk = 16;
+inline bool IsAsciiChunk(const char16_t *units)
+{
+    char16_t any = 0;
+    for (qsizetype k = 0; k < AsciiChunk; ++k)
+        any |= units[k];
+    return any < 0x80;
+}

@@ -1,5 +1,7 @@
 #include "encodings.h"
 
+#include "platform/texthelpers.h"
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -209,22 +211,6 @@ QString DecodeWindows1252(QByteArrayView bytes)
     return text;
 }
 
-namespace {
-
-// Texts are mostly ASCII: a chunk of it is taken whole, which the compiler
-// does several units at a time.
-constexpr qsizetype Chunk = 16;
-
-bool AsciiChunk(const char16_t *in)
-{
-    char16_t any = 0;
-    for (qsizetype k = 0; k < Chunk; ++k)
-        any |= in[k];
-    return any < 0x80;
-}
-
-} // namespace
-
 QByteArray EncodeWindows1252(QStringView text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
@@ -232,10 +218,10 @@ QByteArray EncodeWindows1252(QStringView text)
     const char16_t *in = text.utf16();
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n;) {
-        if (i + Chunk <= n && AsciiChunk(in + i)) {
-            for (qsizetype k = 0; k < Chunk; ++k)
+        if (i + AsciiChunk <= n && IsAsciiChunk(in + i)) {
+            for (qsizetype k = 0; k < AsciiChunk; ++k)
                 out[i + k] = char(in[i + k]);
-            i += Chunk;
+            i += AsciiChunk;
             continue;
         }
         const char16_t c = in[i];
@@ -255,8 +241,8 @@ bool IsWindows1252Representable(QStringView text)
     const char16_t *in = text.utf16();
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n;) {
-        if (i + Chunk <= n && AsciiChunk(in + i)) {
-            i += Chunk;
+        if (i + AsciiChunk <= n && IsAsciiChunk(in + i)) {
+            i += AsciiChunk;
             continue;
         }
         if (in[i] >= 0x80 && byteOfChar(in[i]) < 0)

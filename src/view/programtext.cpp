@@ -1,5 +1,6 @@
 #include "programtext.h"
 
+#include "platform/texthelpers.h"
 #include "search/textsearch.h"
 
 #include <QTextBlock>
@@ -79,17 +80,6 @@ void appendBlock(QString &out, const QTextBlock &block, int from, int to)
     const int separator = start + block.length() - 1;
     if (block.next().isValid() && from <= separator && separator < to)
         out += QLatin1String("\r\n");
-}
-
-constexpr qsizetype Chunk = 16;
-
-bool BelowStandIns(const char16_t *units)
-{
-    char16_t any = 0;
-    for (qsizetype k = 0; k < Chunk; ++k)
-        any |= units[k];
-    // Every stand-in shown and the separator have a bit above these.
-    return any < 0x80;
 }
 
 bool isShownStandIn(char16_t c)
@@ -285,12 +275,11 @@ QString ProgramText(const QTextDocument &document)
     bool standIns = false;
     qsizetype w = grown;
     for (qsizetype r = n; r-- > 0;) {
-        // Runs below every stand-in and separator move whole, several units
-        // at a time.
-        if (r + 1 >= Chunk && BelowStandIns(d + r + 1 - Chunk)) {
-            std::copy_backward(d + r + 1 - Chunk, d + r + 1, d + w);
-            w -= Chunk;
-            r -= Chunk - 1;
+        // ASCII, below every stand-in and separator, moves a chunk at a time.
+        if (r + 1 >= AsciiChunk && IsAsciiChunk(d + r + 1 - AsciiChunk)) {
+            std::copy_backward(d + r + 1 - AsciiChunk, d + r + 1, d + w);
+            w -= AsciiChunk;
+            r -= AsciiChunk - 1;
             continue;
         }
         const char16_t c = d[r];
