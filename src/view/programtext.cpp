@@ -8,6 +8,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -196,6 +197,12 @@ DocumentForm ToDocumentForm(QString &&programText)
     char16_t *d = reinterpret_cast<char16_t *>(form.text.data());
     qsizetype w = 0;
     for (qsizetype r = 0; r < n; ++r) {
+        if (n - r >= AsciiChunk && IsPrintableAsciiChunk(d + r)) {
+            std::memmove(d + w, d + r, AsciiChunk * sizeof(char16_t));
+            w += AsciiChunk;
+            r += AsciiChunk - 1;
+            continue;
+        }
         const char16_t c = d[r];
         // Below CR or at and above the line separator: the only candidates.
         if (c > u'\r' && c < u'\u2028') {
@@ -277,7 +284,7 @@ QString ProgramText(const QTextDocument &document)
     for (qsizetype r = n; r-- > 0;) {
         // ASCII, below every stand-in and separator, moves a chunk at a time.
         if (r + 1 >= AsciiChunk && IsAsciiChunk(d + r + 1 - AsciiChunk)) {
-            std::copy_backward(d + r + 1 - AsciiChunk, d + r + 1, d + w);
+            std::memmove(d + w - AsciiChunk, d + r + 1 - AsciiChunk, AsciiChunk * sizeof(char16_t));
             w -= AsciiChunk;
             r -= AsciiChunk - 1;
             continue;

@@ -1,5 +1,7 @@
 #include "tmemopadlines.h"
 
+#include "platform/texthelpers.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -63,8 +65,15 @@ PlainShape Unpacked(int state)
 int PlainState(QStringView text)
 {
     PlainShape shape { 0, 0, false };
-    for (QChar ch : text) {
-        const char16_t c = ch.unicode();
+    const char16_t *units = text.utf16();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (n - i >= AsciiChunk && IsPrintableAsciiChunk(units + i)) {
+            shape.characters += int(AsciiChunk);
+            i += AsciiChunk - 1;
+            continue;
+        }
+        const char16_t c = units[i];
         if (c == u'\t') {
             ++shape.tabs;
             continue;

@@ -55,6 +55,10 @@ TEST(Encodings, EightBitTextMatchesCharacterByCharacter)
             representable = representable && IsWindows1252Representable(QStringView(&c, 1));
         }
         ASSERT_EQ(EncodeWindows1252(text), expected) << text.toStdString();
+        QString decoded;
+        for (char b : expected)
+            decoded += DecodeWindows1252(QByteArrayView(&b, 1));
+        ASSERT_EQ(DecodeWindows1252(expected), decoded);
         ASSERT_EQ(IsWindows1252Representable(text), representable) << text.toStdString();
     }
 }

@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <random>
 #include <unistd.h>
 
 namespace {
@@ -38,6 +39,27 @@ TEST_F(TextLoad, EveryLineBreakBecomesCrLfAndNoneIsAdded)
     EXPECT_EQ(load("a\nb\rc\r\nd").text, QStringLiteral("a\r\nb\r\nc\r\nd"));
     EXPECT_EQ(load("\r").text, QStringLiteral("\r\n"));
     EXPECT_EQ(ToCrLf(QStringLiteral("\n\r\r\nx\r\ny\r")), QStringLiteral("\r\n\r\n\r\nx\r\ny\r\n"));
+}
+
+// Long plain runs are moved a chunk at a time; breaks among them and at
+// the chunks' edges come out as one by one.
+TEST(ToCrLf, LongTextsAsCharacterByCharacter)
+{
+    std::mt19937 random(19);
+    for (int round = 0; round < 200; ++round) {
+        QString text;
+        for (int n = int(random() % 300); n > 0; --n)
+            text += random() % 12 == 0 ? QChar(u"\r\n\t\u00E9"[random() % 4])
+                                       : QChar(char16_t(u'a' + random() % 26));
+        QString expected;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                continue;
+            expected
+                += text[i] == u'\r' || text[i] == u'\n' ? QStringLiteral("\r\n") : QString(text[i]);
+        }
+        ASSERT_EQ(ToCrLf(text), expected);
+    }
 }
 
 TEST_F(TextLoad, DoubledCarriageReturnsLoadRepairedAndTheCopyIsDeleted)

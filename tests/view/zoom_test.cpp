@@ -1,7 +1,10 @@
 #include "view/autowidth.h"
 #include "view/zoom.h"
 
+#include <QString>
+
 #include <gtest/gtest.h>
+#include <random>
 #include <vector>
 
 namespace {
@@ -51,6 +54,32 @@ TEST_P(LongestLineTest, Columns)
 {
     const ColumnsCase &c = GetParam();
     EXPECT_EQ(LongestLineColumns(QStringView(c.text), c.tabSize), c.columns);
+}
+
+// Long plain runs are counted a chunk at a time; tabs and breaks among
+// them count as one by one.
+TEST(LongestLine, LongTextsAsCharacterByCharacter)
+{
+    std::mt19937 random(23);
+    for (int round = 0; round < 200; ++round) {
+        QString text;
+        for (int n = int(random() % 300); n > 0; --n)
+            text += random() % 15 == 0
+                ? (random() % 2 ? QStringLiteral("\r\n") : QStringLiteral("\t"))
+                : QString(QChar(char16_t(u'a' + random() % 26)));
+        int longest = 0;
+        int columns = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                longest = std::max(longest, columns);
+                columns = 0;
+                ++i;
+            } else {
+                columns += text[i] == u'\t' ? 8 - columns % 8 : 1;
+            }
+        }
+        ASSERT_EQ(LongestLineColumns(text, 8), std::max(longest, columns)) << text.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, LongestLineTest,
