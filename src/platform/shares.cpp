@@ -15,11 +15,25 @@ std::vector<size_t> InShares(
     std::vector<size_t> starts;
     for (size_t from = 0; from < count || starts.empty(); from += std::max<size_t>(share, 1))
         starts.push_back(from);
-    std::vector<QFuture<void>> others;
+    // The other shares use what the caller owns: they are waited for even
+    // when this thread's share throws.
+    struct Others
+    {
+        std::vector<QFuture<void>> futures;
+        ~Others()
+        {
+            for (QFuture<void> &future : futures) {
+                try {
+                    future.waitForFinished();
+                } catch (...) { }
+            }
+        }
+    } others;
     for (size_t i = 1; i < starts.size(); ++i)
-        others.push_back(QtConcurrent::run(work, starts[i], std::min(count, starts[i] + share)));
+        others.futures.push_back(
+            QtConcurrent::run(work, starts[i], std::min(count, starts[i] + share)));
     work(0, std::min(count, share));
-    for (QFuture<void> &other : others)
-        other.waitForFinished();
+    for (QFuture<void> &future : others.futures)
+        future.waitForFinished();
     return starts;
 }

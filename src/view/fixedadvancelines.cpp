@@ -507,17 +507,13 @@ qint64 FixedAdvanceLines::TabWidth(qint64 x) const
     return (x / m_tabStop + 1) * m_tabStop - x;
 }
 
-// The layout shapes text in runs that end at every tab and after this many
-// characters.
-constexpr int RunLength = 4096;
-
 // Start of the run that holds the character at (not a tab), given where
 // the tabs are.
 int RunStart(const std::vector<int> &tabs, int at)
 {
     const auto after = std::upper_bound(tabs.begin(), tabs.end(), at);
     const int start = after == tabs.begin() ? 0 : *(after - 1) + 1;
-    return start + (at - start) / RunLength * RunLength;
+    return start + (at - start) / LayoutRunLength * LayoutRunLength;
 }
 
 // One line from position from, filled as the layout fills it: words are
@@ -614,6 +610,9 @@ std::optional<int> FixedAdvanceLines::Count(QStringView text, qreal width) const
     const bool covered = FindBreaks(text, m_classes, breaks.opportunities, &breaks.tabs);
     const std::optional<int> lines = covered ? CountLines(breaks, width) : std::nullopt;
     buffer.swap(breaks.opportunities);
+    // A very long line's breaks are not kept for the life of the thread.
+    if (buffer.capacity() > size_t(1) << 20)
+        std::vector<char>().swap(buffer);
     return lines;
 }
 

@@ -9,6 +9,10 @@
 #include <optional>
 #include <vector>
 
+// The text layout shapes plain text of one format in runs that end at
+// every tab and after this many characters.
+constexpr int LayoutRunLength = 4096;
+
 // Lines of text laid out by the text layout itself at width.
 int LaidOutLines(const QString &text, const QFont &font, const QTextOption &option, qreal width);
 

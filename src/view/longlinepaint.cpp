@@ -1,5 +1,6 @@
 #include "longlinepaint.h"
 
+#include "fixedadvancelines.h"
 #include "tmemopadlines.h"
 
 #include <QFontMetricsF>
@@ -14,15 +15,12 @@
 
 namespace {
 
-// Characters drawn either side of the clip, and how far to look beyond
-// them for a blank to cut at, so that the part is shaped as in the line.
-constexpr int Margin = 8;
-constexpr int BlankSearch = 64;
-
 struct Part
 {
     int from = 0;
     int to = 0;
+    // Where the part starts in the line.
+    qreal x = 0;
     QString text;
 };
 
@@ -42,49 +40,52 @@ int PositionAtX(const QTextLine &line, qreal x, int length, qreal advance)
     return position;
 }
 
+// The whole shaping runs that cover the clip, so that the part is shaped
+// exactly as in the line. Nothing where the line's positions have left the
+// fixed-point range.
 std::optional<Part> PartInClip(
     const QTextBlock &block, const QTextLine &line, qreal left, qreal right)
 {
+    constexpr int MaxRuns = 4;
     const int length = block.length() - 1;
     const qreal advance
         = std::max<qreal>(1, QFontMetricsF(block.document()->defaultFont()).averageCharWidth());
-    int first = std::max(0, PositionAtX(line, left, length, advance) - Margin);
-    int last = std::min(length, PositionAtX(line, right, length, advance) + Margin);
-    // The part must reach past both edges of the clip.
-    for (int step = 0; first > 0 && line.cursorToX(first) > left; ++step) {
-        if (step == 8)
-            return std::nullopt;
-        first = std::max(0, first - Margin);
+    Part part;
+    part.from = PositionAtX(line, left, length, advance) / LayoutRunLength * LayoutRunLength;
+    part.x = line.cursorToX(part.from);
+    if (part.x > left && part.from > 0) {
+        part.from -= LayoutRunLength;
+        part.x = line.cursorToX(part.from);
     }
-    for (int step = 0; last < length && line.cursorToX(last) < right; ++step) {
-        if (step == 8)
-            return std::nullopt;
-        last = std::min(length, last + Margin);
-    }
-    const int readFrom = std::max(0, first - BlankSearch);
-    const int readTo = std::min(length, last + BlankSearch);
-    QTextCursor cursor(block);
-    cursor.setPosition(block.position() + readFrom);
-    cursor.setPosition(block.position() + readTo, QTextCursor::KeepAnchor);
-    const QString read = cursor.selectedText();
-    // The line's own ends are cuts too.
-    Part part { 0, length, {} };
-    if (first > 0) {
-        const qsizetype blank = read.lastIndexOf(u' ', first - readFrom);
-        if (blank < 0 && readFrom > 0)
-            return std::nullopt;
-        part.from = readFrom + int(blank) + 1;
-    }
-    if (last < length) {
-        const qsizetype blank = read.indexOf(u' ', last - readFrom);
-        if (blank < 0 && readTo < length)
-            return std::nullopt;
-        part.to = blank < 0 ? length : readFrom + int(blank);
-    }
-    part.text = read.sliced(part.from - readFrom, part.to - part.from);
-    if (part.text.contains(u'\t'))
+    if (part.x > left || part.x < 0)
         return std::nullopt;
+    part.to = part.from;
+    qreal end = part.x;
+    for (int runs = 0; end < right && part.to < length; ++runs) {
+        if (runs == MaxRuns)
+            return std::nullopt;
+        part.to = std::min(length, part.to + LayoutRunLength);
+        const qreal x = line.cursorToX(part.to);
+        if (x < end)
+            return std::nullopt;
+        end = x;
+    }
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + part.from);
+    cursor.setPosition(block.position() + part.to, QTextCursor::KeepAnchor);
+    part.text = cursor.selectedText();
     return part;
+}
+
+// The text layout starts a new run where the format changes too.
+bool OneFormat(const QTextBlock &block)
+{
+    QTextBlock::iterator it = block.begin();
+    const int format = it.atEnd() ? -1 : it.fragment().charFormatIndex();
+    for (; !it.atEnd(); ++it)
+        if (it.fragment().charFormatIndex() != format)
+            return false;
+    return true;
 }
 
 // The selections moved to the part; one running past the part's end leaves
@@ -113,7 +114,7 @@ bool PaintLongLine(QPainter &painter, const QTextBlock &block, QPointF offset, c
     if (layout->lineCount() != 1 || !layout->preeditAreaText().isEmpty()
         || option.wrapMode() != QTextOption::NoWrap
         || !(option.alignment() & (Qt::AlignLeft | Qt::AlignLeading))
-        || !BlockLineCounter::IsPlain(block))
+        || !BlockLineCounter::IsPlainWithoutTabs(block) || !OneFormat(block))
         return false;
     const QTextLine line = layout->lineAt(0);
     const QPointF origin = offset + layout->position();
@@ -130,7 +131,7 @@ bool PaintLongLine(QPainter &painter, const QTextBlock &block, QPointF offset, c
     QTextLine partLine = partLayout.createLine();
     partLine.setLeadingIncluded(true);
     partLine.setLineWidth(line.width());
-    partLine.setPosition(QPointF(line.cursorToX(part->from), line.y()));
+    partLine.setPosition(QPointF(part->x, line.y()));
     partLayout.endLayout();
     // A glyph from another font elsewhere in the line can make it taller.
     if (partLine.ascent() != line.ascent() || partLine.descent() != line.descent()

@@ -16,9 +16,9 @@ class QTextBlock;
 // from a layout of that part alone, with the same glyphs at the same
 // places and the selections (block positions), as the block's layout
 // would draw them at offset. False, having drawn nothing, for a block it
-// cannot draw that way: not plain Latin-1 text (other scripts may run
-// right to left), tabs in the part, no blank to cut the part at, fonts of
-// other heights in the line, text being composed.
+// cannot draw that way: not plain Latin-1 text of one format (other
+// scripts may run right to left), tabs, fonts of other heights in the
+// line, positions beyond the layout's range, text being composed.
 bool PaintLongLine(QPainter &painter, const QTextBlock &block, QPointF offset, const QRect &clip,
     const QList<QTextLayout::FormatRange> &selections);
 

@@ -83,6 +83,7 @@ void TMemoPad::SetTextInSteps(QString &&text, const std::function<void(int perce
     const DocumentForm form = ToDocumentForm(std::move(text));
     m_settingText = true;
     m_longLinesComing = hasLongLine(form.text);
+    m_keptGlyphs = 0;
     if (step && form.text.size() > TextStep)
         InsertInSteps(form.text, step);
     else
@@ -212,8 +213,11 @@ void TMemoPad::NoteContentsChange(int from, int charsRemoved, int charsAdded)
         for (QTextBlock b = document()->findBlock(from); b.isValid(); b = b.next()) {
             if (!m_settingText)
                 BlockLineCounter::ForgetText(b);
-            if (b.length() > LongLine)
+            if (b.length() > LongLine && !b.layout()->cacheEnabled()
+                && m_keptGlyphs + b.length() <= KeptGlyphsLimit) {
                 b.layout()->setCacheEnabled(true);
+                m_keptGlyphs += b.length();
+            }
             if (b == last)
                 break;
         }
@@ -285,11 +289,15 @@ bool TMemoPad::CountLines(int position, int line, qint64 budgetMs) const
     size_t batch = 64;
     QTextBlock unread = block;
     int unreadPosition = blockPosition;
+    const auto overBudget = [&] { return budgetMs >= 0 && clock.elapsed() >= budgetMs; };
     const auto read = [&](std::vector<BlockLineCounter::Step> &steps) {
         steps.clear();
         for (; unread.isValid() && unreadPosition <= m_unlaidTo && steps.size() < batch;
              unread = unread.next()) {
             if (!lineBound && line != INT_MAX && unreadPosition > position)
+                break;
+            // Reading may lay blocks out, which takes its time too.
+            if (steps.size() % 64 == 63 && overBudget())
                 break;
             steps.push_back({ unread, {}, {}, {} });
             counter.Begin(steps.back());
@@ -301,9 +309,10 @@ bool TMemoPad::CountLines(int position, int line, qint64 budgetMs) const
     std::vector<BlockLineCounter::Step> next;
     read(steps);
     while (!steps.empty() && !beyond()) {
+        // A question about a line reads on only once this batch has not reached it.
         {
             BlockLineCounter::Batch counting(counter, steps);
-            if (budgetMs < 0 || clock.elapsed() < budgetMs)
+            if (!lineBound && !overBudget())
                 read(next);
         }
         for (BlockLineCounter::Step &step : steps) {
@@ -318,6 +327,8 @@ bool TMemoPad::CountLines(int position, int line, qint64 budgetMs) const
             firstLine += lines;
             block = step.block.next();
         }
+        if (lineBound && !beyond() && !overBudget())
+            read(next);
         steps.swap(next);
         next.clear();
     }

@@ -98,6 +98,9 @@ public:
     // would shape it again for every repaint and caret move unless it kept
     // the glyphs, as it does for lines of at least this many characters.
     static constexpr int LongLine = 1 << 18;
+    // Kept glyphs take about 25 bytes a character: lines beyond this many
+    // characters in all are shaped again as needed instead.
+    static constexpr qsizetype KeptGlyphsLimit = qsizetype(1) << 23;
 
     // EM_LINEFROMCHAR: index -1 means the selection start.
     int LineFromCharIndex(int index) const;
@@ -208,6 +211,8 @@ private:
     // While a whole new text goes in.
     bool m_settingText = false;
     bool m_longLinesComing = false;
+    // Characters of the long lines that keep their glyphs.
+    qsizetype m_keptGlyphs = 0;
     bool m_useCustomWordSelection = true;
     // Document range whose blocks may have a wrong line count while
     // wrapping; the blocks outside it have their real ones.

@@ -36,8 +36,8 @@ bool simpleUnit(char16_t c)
 // counts at other widths or zoom steps need not read it, for text of
 // printable ASCII, Latin-1 letters and signs, blanks and tabs: how many
 // characters and tabs it has and whether Latin-1 occurs. NotPlain for any
-// other text, PlainLong for plain text with too many characters or tabs to
-// keep; NotLookedAt (the block's default) until read.
+// other text, PlainLong for plain text without tabs with too many
+// characters to keep; NotLookedAt (the block's default) until read.
 constexpr int NotLookedAt = -1;
 constexpr int NotPlain = -2;
 constexpr int PlainLong = -3;
@@ -85,7 +85,7 @@ int PlainState(QStringView text)
         ++shape.characters;
     }
     if (shape.characters > MaxCharacters || shape.tabs > MaxTabs)
-        return PlainLong;
+        return shape.tabs == 0 ? PlainLong : NotPlain;
     return Packed(shape);
 }
 
@@ -194,8 +194,14 @@ BlockLineCounter::Batch::Batch(const BlockLineCounter &counter, std::vector<Step
     constexpr size_t PerHelper = 64;
     const size_t helpers = std::min(
         m_pending.size() / PerHelper, size_t(std::max(1, QThread::idealThreadCount() - 1)));
-    for (size_t i = 0; i < helpers; ++i)
-        m_helpers.push_back(QtConcurrent::run([this] { Work(); }));
+    try {
+        for (size_t i = 0; i < helpers; ++i)
+            m_helpers.push_back(QtConcurrent::run([this] { Work(); }));
+    } catch (...) {
+        // The helpers already running use this batch.
+        Finish();
+        throw;
+    }
 }
 
 BlockLineCounter::Batch::~Batch()
@@ -219,7 +225,12 @@ void BlockLineCounter::Batch::Work()
     for (size_t from = m_next.fetch_add(Take); from < total; from = m_next.fetch_add(Take)) {
         for (size_t i = from; i < std::min(total, from + Take); ++i) {
             Step &step = *m_pending[i];
-            step.counted = m_counter.m_fixedAdvance->Count(step.text, m_counter.m_width);
+            // A count that fails (out of memory) leaves the block to the layout.
+            try {
+                step.counted = m_counter.m_fixedAdvance->Count(step.text, m_counter.m_width);
+            } catch (...) {
+                step.counted.reset();
+            }
         }
     }
 }
@@ -265,14 +276,14 @@ bool BlockLineCounter::OneLineByState(int state) const
         && m_fixedAdvance->SurelyFits(shape.characters, shape.tabs, m_width);
 }
 
-bool BlockLineCounter::IsPlain(const QTextBlock &block)
+bool BlockLineCounter::IsPlainWithoutTabs(const QTextBlock &block)
 {
     int state = block.userState();
     if (state == NotLookedAt) {
         state = PlainState(block.text());
         QTextBlock(block).setUserState(state);
     }
-    return state >= 0 || state == PlainLong;
+    return (state >= 0 && Unpacked(state).tabs == 0) || state == PlainLong;
 }
 
 void BlockLineCounter::ForgetText(QTextBlock block)

@@ -69,9 +69,9 @@ public:
     // the document was just given (blocks split at line feeds), so that
     // the first count need not read the blocks back.
     static void NoteTexts(QTextDocument &document, QStringView text);
-    // True when the block holds only printable ASCII, Latin-1 and tabs,
-    // read from what Count keeps about it, or looked at and kept now.
-    static bool IsPlain(const QTextBlock &block);
+    // True when the block holds only printable ASCII and Latin-1, read
+    // from what Count keeps about it, or looked at and kept now.
+    static bool IsPlainWithoutTabs(const QTextBlock &block);
 
 private:
     float Advance(char16_t c);

@@ -19,9 +19,10 @@ namespace {
 
 QString words(int length)
 {
-    const QStringList list = { QStringLiteral("lorem"), QStringLiteral("ipsum"),
-        QStringLiteral("Dolor,"), QStringLiteral("sit"), QStringLiteral("amet."),
-        QStringLiteral("fi"), QStringLiteral("\u00E9t\u00E9"), QStringLiteral("W") };
+    const QStringList list
+        = { QStringLiteral("lorem"), QStringLiteral("ipsum"), QStringLiteral("Dolor,"),
+              QStringLiteral("sit"), QStringLiteral("amet."), QStringLiteral("fi"),
+              QStringLiteral("\u00E9t\u00E9"), QStringLiteral("W"), QStringLiteral("AVAV") };
     QString text;
     for (int i = 0; text.size() < length; ++i)
         text += list[(i * 5 + i / 3) % list.size()] + QLatin1Char(' ');
@@ -65,7 +66,13 @@ TEST(LongLinePaint, LooksAsTheWholeLineDrawnByTheControl)
     // short one, which is short enough for the control to draw whole.
     const QString above = QStringLiteral("above\r\n");
     const QString below = QStringLiteral("\r\nbelow\r\nend");
-    const QString line = words(TMemoPad::LongLine + 3000);
+    QString line = words(TMemoPad::LongLine + 3000);
+    // A pair the proportional font kerns, across the end of a shaping run,
+    // where the layout does not kern it.
+    for (int run : { 5, 7 }) {
+        line[run * 4096 - 1] = u'A';
+        line[run * 4096] = u'V';
+    }
     const QString text = above + line + below;
     const QString shortText = above + line.left(40000) + below;
     const int at = int(above.size());
@@ -77,6 +84,9 @@ TEST(LongLinePaint, LooksAsTheWholeLineDrawnByTheControl)
         { at + 25000, at + 30, false },
         { at + 30000, at + 30008, true },
         { 1, 1, false },
+        // Around the end of one of the layout's shaping runs.
+        { at + 5 * 4096 - 12, at + 5 * 4096 + 9, false },
+        { at + 7 * 4096 + 2, at + 7 * 4096 + 2, false },
     };
     QFont fixed(QStringLiteral("Liberation Mono"));
     fixed.setPixelSize(14);
@@ -95,31 +105,31 @@ TEST(LongLinePaint, LooksAsTheWholeLineDrawnByTheControl)
     QApplication::setCursorFlashTime(1000);
 }
 
-// The part is drawn, not the whole line, wherever the clip is, near the
-// line's start and end as well; a tab in view leaves the line to the layout.
-TEST(LongLinePaint, DrawsThePartAnywhereInAPlainLine)
+bool drawsPartAt(TMemoPad &editor, int position)
 {
-    QString line = words(TMemoPad::LongLine + 3000);
-    line[200000] = u'\t';
-    // A last word longer than the part's margin.
-    line.replace(line.size() - 40, 40, QString(40, QLatin1Char('w')));
-    const auto editor = shownEditor(QFont(QStringLiteral("Liberation Mono")), line);
-    const QTextBlock block = editor->document()->firstBlock();
-    const QTextLine laidOut
-        = editor->document()->documentLayout()->blockBoundingRect(block).isValid()
-        ? block.layout()->lineAt(0)
-        : QTextLine();
-    ASSERT_TRUE(laidOut.isValid());
+    const QTextBlock block = editor.document()->firstBlock();
+    editor.document()->documentLayout()->blockBoundingRect(block);
+    const int x = int(block.layout()->lineAt(0).cursorToX(position));
     QImage image(600, 40, QImage::Format_RGB32);
     QPainter painter(&image);
-    const auto drawsAt = [&](int position) {
-        const int x = int(laidOut.cursorToX(position));
-        return PaintLongLine(painter, block, QPointF(-x, 0), QRect(0, 0, 300, 20), {});
-    };
-    for (int position :
-        { 0, 3, 10, 1000, 100000, 199000, 201000, int(line.size()) - 70, int(line.size()) - 20 })
-        EXPECT_TRUE(drawsAt(position)) << position;
-    EXPECT_FALSE(drawsAt(200000 - 5));
+    return PaintLongLine(painter, block, QPointF(-x, 0), QRect(0, 0, 300, 20), {});
+}
+
+// The part is drawn, not the whole line, wherever the clip is, near the
+// line's start, its end and the layout's run ends; a tab or a second format
+// in the line leaves it to the layout.
+TEST(LongLinePaint, DrawsThePartAnywhereInAPlainLine)
+{
+    const QString line = words(TMemoPad::LongLine + 3000);
+    const auto editor = shownEditor(QFont(QStringLiteral("Liberation Mono")), line);
+    for (int position : { 0, 3, 4090, 4096, 100000, int(line.size()) - 70, int(line.size()) - 5 })
+        EXPECT_TRUE(drawsPartAt(*editor, position)) << position;
+    editor->SetSel(200000, 200000);
+    editor->ReplaceSel(QStringLiteral("\t"));
+    EXPECT_FALSE(drawsPartAt(*editor, 1000));
+    // A lone CR is shown by a stand-in of a format of its own.
+    editor->setText(line.left(200000) + QLatin1Char('\r') + line.mid(200000));
+    EXPECT_FALSE(drawsPartAt(*editor, 1000));
 }
 
 } // namespace

@@ -208,6 +208,13 @@ TEST_F(EditorTest, LongLinesKeepTheirGlyphsWhetherLoadedOrTyped)
     editor->SetSel(0, 0);
     editor->ReplaceSel(QStringLiteral("z"));
     EXPECT_TRUE(keepsGlyphs(*editor, 0));
+
+    // Not beyond the limit, however many long lines there are.
+    const int fit = int(TMemoPad::KeptGlyphsLimit / (Long + 1));
+    const QString line = QString(Long, QLatin1Char('y')) + QLatin1String("\r\n");
+    editor->setText(line.repeated(fit + 1));
+    EXPECT_TRUE(keepsGlyphs(*editor, fit - 1));
+    EXPECT_FALSE(keepsGlyphs(*editor, fit));
 }
 
 TEST_F(EditorTest, LineScrollMovesByLinesAndAverageCharacterWidths)

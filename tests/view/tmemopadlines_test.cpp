@@ -166,20 +166,21 @@ TEST_F(WrappedLinesTest, ManyLinesCountedInBatchesAgreeWithTheLayout)
     EXPECT_EQ(farStart, drawn[size_t(farLine)]);
 }
 
-// What is kept about a block's text tells plain text from other text at any
-// length, and follows edits.
+// What is kept about a block's text tells plain text from other text and
+// text with tabs at any length, and follows edits.
 TEST_F(EditorTest, PlainBlocksAreKnownAtAnyLength)
 {
     const QString longLine(1100000, QLatin1Char('a'));
     editor->setText(QStringLiteral("short \u00E9\r\n") + longLine
-        + QStringLiteral("\r\nab\u05D0c\r\ntab\there"));
+        + QStringLiteral("\r\nab\u05D0c\r\ntab\there\r\n") + longLine + QLatin1Char('\t'));
     const auto plain = [&](int block) {
-        return BlockLineCounter::IsPlain(editor->document()->findBlockByNumber(block));
+        return BlockLineCounter::IsPlainWithoutTabs(editor->document()->findBlockByNumber(block));
     };
     EXPECT_TRUE(plain(0));
     EXPECT_TRUE(plain(1));
     EXPECT_FALSE(plain(2));
-    EXPECT_TRUE(plain(3));
+    EXPECT_FALSE(plain(3));
+    EXPECT_FALSE(plain(4));
     const int inLongLine = 8 + 1000;
     editor->SetSel(inLongLine, inLongLine);
     editor->ReplaceSel(QStringLiteral("b c"));
