@@ -57,7 +57,8 @@ std::optional<Part> PartInClip(
         part.from -= LayoutRunLength;
         part.x = line.cursorToX(part.from);
     }
-    if (part.x > left || part.x < 0)
+    // Left of the line's start is only its margin.
+    if ((part.x > left && part.from > 0) || part.x < 0)
         return std::nullopt;
     part.to = part.from;
     qreal end = part.x;

@@ -105,11 +105,13 @@ TEST(LongLinePaint, LooksAsTheWholeLineDrawnByTheControl)
     QApplication::setCursorFlashTime(1000);
 }
 
+// Drawn with the character at position at the left of the clip; the view
+// not scrolled at all for a negative position, the margin in view.
 bool drawsPartAt(TMemoPad &editor, int position)
 {
     const QTextBlock block = editor.document()->firstBlock();
     editor.document()->documentLayout()->blockBoundingRect(block);
-    const int x = int(block.layout()->lineAt(0).cursorToX(position));
+    const int x = position < 0 ? 0 : int(block.layout()->lineAt(0).cursorToX(position));
     QImage image(600, 40, QImage::Format_RGB32);
     QPainter painter(&image);
     return PaintLongLine(painter, block, QPointF(-x, 0), QRect(0, 0, 300, 20), {});
@@ -122,7 +124,8 @@ TEST(LongLinePaint, DrawsThePartAnywhereInAPlainLine)
 {
     const QString line = words(TMemoPad::LongLine + 3000);
     const auto editor = shownEditor(QFont(QStringLiteral("Liberation Mono")), line);
-    for (int position : { 0, 3, 4090, 4096, 100000, int(line.size()) - 70, int(line.size()) - 5 })
+    for (int position :
+        { -1, 0, 3, 4090, 4096, 100000, int(line.size()) - 70, int(line.size()) - 5 })
         EXPECT_TRUE(drawsPartAt(*editor, position)) << position;
     editor->SetSel(200000, 200000);
     editor->ReplaceSel(QStringLiteral("\t"));
