@@ -25,11 +25,3 @@ inline bool IsAsciiChunk(const char16_t *units)
         any |= units[k];
     return any < 0x80;
 }
-// No tab, line break or other control, and nothing beyond ASCII.
-inline bool IsPrintableAsciiChunk(const char16_t *units)
-{
-    bool outside = false;
-    for (qsizetype k = 0; k < AsciiChunk; ++k)
-        outside |= char16_t(units[k] - 0x20) >= 0x5F;
-    return !outside;
-}

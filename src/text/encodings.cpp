@@ -206,21 +206,8 @@ QString DecodeWindows1252(QByteArrayView bytes)
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        if (n - i >= AsciiChunk) {
-            unsigned char any = 0;
-            for (qsizetype k = 0; k < AsciiChunk; ++k)
-                any |= in[i + k];
-            if (any < 0x80) {
-                for (qsizetype k = 0; k < AsciiChunk; ++k)
-                    out[i + k] = in[i + k];
-                i += AsciiChunk;
-                continue;
-            }
-        }
+    for (qsizetype i = 0; i < n; ++i)
         out[i] = kCharOfByte[in[i]];
-        ++i;
-    }
     return text;
 }
 

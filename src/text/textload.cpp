@@ -1,14 +1,12 @@
 #include "textload.h"
 
 #include "l10n/messages.h"
-#include "platform/texthelpers.h"
 #include "texttr.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -150,10 +148,6 @@ QString ToCrLf(QString text)
     const char16_t *end = begin + text.size();
     qsizetype lone = 0;
     for (const char16_t *p = begin; p < end; ++p) {
-        if (end - p > AsciiChunk && IsPrintableAsciiChunk(p)) {
-            p += AsciiChunk - 1;
-            continue;
-        }
         if (*p == u'\n')
             ++lone;
         else if (*p == u'\r' && (p + 1 == end || p[1] != u'\n'))
@@ -171,12 +165,6 @@ QString ToCrLf(QString text)
     char16_t *d = reinterpret_cast<char16_t *>(text.data());
     qsizetype w = n + lone;
     for (qsizetype r = n; r-- > 0 && w > r + 1;) {
-        if (r + 1 >= AsciiChunk && IsPrintableAsciiChunk(d + r + 1 - AsciiChunk)) {
-            std::memmove(d + w - AsciiChunk, d + r + 1 - AsciiChunk, AsciiChunk * sizeof(char16_t));
-            w -= AsciiChunk;
-            r -= AsciiChunk - 1;
-            continue;
-        }
         const char16_t c = d[r];
         if (c == u'\n' || c == u'\r') {
             d[--w] = u'\n';

@@ -1,7 +1,5 @@
 #include "autowidth.h"
 
-#include "platform/texthelpers.h"
-
 #include <algorithm>
 
 int LongestLineColumns(QStringView programText, int tabSize)
@@ -10,14 +8,8 @@ int LongestLineColumns(QStringView programText, int tabSize)
     int longest = 0;
     int columns = 0;
     const qsizetype length = programText.size();
-    const char16_t *units = programText.utf16();
     for (qsizetype i = 0; i < length; ++i) {
-        if (length - i >= AsciiChunk && IsPrintableAsciiChunk(units + i)) {
-            columns += int(AsciiChunk);
-            i += AsciiChunk - 1;
-            continue;
-        }
-        const char16_t c = units[i];
+        const char16_t c = programText[i].unicode();
         if (c == u'\r' && i + 1 < length && programText[i + 1] == u'\n') {
             longest = std::max(longest, columns);
             columns = 0;

@@ -197,12 +197,6 @@ DocumentForm ToDocumentForm(QString &&programText)
     char16_t *d = reinterpret_cast<char16_t *>(form.text.data());
     qsizetype w = 0;
     for (qsizetype r = 0; r < n; ++r) {
-        if (n - r >= AsciiChunk && IsPrintableAsciiChunk(d + r)) {
-            std::memmove(d + w, d + r, AsciiChunk * sizeof(char16_t));
-            w += AsciiChunk;
-            r += AsciiChunk - 1;
-            continue;
-        }
         const char16_t c = d[r];
         // Below CR or at and above the line separator: the only candidates.
         if (c > u'\r' && c < u'\u2028') {

@@ -1,7 +1,5 @@
 #include "tmemopadlines.h"
 
-#include "platform/texthelpers.h"
-
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -65,15 +63,8 @@ PlainShape Unpacked(int state)
 int PlainState(QStringView text)
 {
     PlainShape shape { 0, 0, false };
-    const char16_t *units = text.utf16();
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (n - i >= AsciiChunk && IsPrintableAsciiChunk(units + i)) {
-            shape.characters += int(AsciiChunk);
-            i += AsciiChunk - 1;
-            continue;
-        }
-        const char16_t c = units[i];
+    for (QChar ch : text) {
+        const char16_t c = ch.unicode();
         if (c == u'\t') {
             ++shape.tabs;
             continue;
