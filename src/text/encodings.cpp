@@ -217,21 +217,21 @@ QByteArray EncodeWindows1252(QStringView text)
     char *out = bytes.data();
     const char16_t *in = text.utf16();
     const qsizetype n = text.size();
+    // A chunk that is not all ASCII goes one unit at a time, as a whole, so
+    // that text of other characters is not tested again at every unit.
     for (qsizetype i = 0; i < n;) {
-        if (i + AsciiChunk <= n && IsAsciiChunk(in + i)) {
-            for (qsizetype k = 0; k < AsciiChunk; ++k)
-                out[i + k] = char(in[i + k]);
-            i += AsciiChunk;
+        const qsizetype stop = std::min(n, i + AsciiChunk);
+        if (stop - i == AsciiChunk && IsAsciiChunk(in + i)) {
+            for (; i < stop; ++i)
+                out[i] = char(in[i]);
             continue;
         }
-        const char16_t c = in[i];
-        // ASCII needs no lookup.
-        if (c < 0x80) {
-            out[i++] = char(c);
-            continue;
+        for (; i < stop; ++i) {
+            const char16_t c = in[i];
+            // ASCII needs no lookup.
+            const int b = c < 0x80 ? c : byteOfChar(c);
+            out[i] = b < 0 ? '?' : char(b);
         }
-        const int b = byteOfChar(c);
-        out[i++] = b < 0 ? '?' : char(b);
     }
     return bytes;
 }
@@ -241,13 +241,15 @@ bool IsWindows1252Representable(QStringView text)
     const char16_t *in = text.utf16();
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n;) {
-        if (i + AsciiChunk <= n && IsAsciiChunk(in + i)) {
-            i += AsciiChunk;
+        const qsizetype stop = std::min(n, i + AsciiChunk);
+        if (stop - i == AsciiChunk && IsAsciiChunk(in + i)) {
+            i = stop;
             continue;
         }
-        if (in[i] >= 0x80 && byteOfChar(in[i]) < 0)
-            return false;
-        ++i;
+        for (; i < stop; ++i) {
+            if (in[i] >= 0x80 && byteOfChar(in[i]) < 0)
+                return false;
+        }
     }
     return true;
 }

@@ -275,21 +275,25 @@ QString ProgramText(const QTextDocument &document)
     char16_t *d = reinterpret_cast<char16_t *>(out.data());
     bool standIns = false;
     qsizetype w = grown;
-    for (qsizetype r = n; r-- > 0;) {
-        // ASCII, below every stand-in and separator, moves a chunk at a time.
-        if (r + 1 >= AsciiChunk && IsAsciiChunk(d + r + 1 - AsciiChunk)) {
-            std::memmove(d + w - AsciiChunk, d + r + 1 - AsciiChunk, AsciiChunk * sizeof(char16_t));
+    for (qsizetype r = n; r > 0;) {
+        // ASCII, below every stand-in and separator, moves a chunk at a
+        // time; any other chunk goes one unit at a time, as a whole.
+        const qsizetype start = std::max<qsizetype>(0, r - AsciiChunk);
+        if (r - start == AsciiChunk && IsAsciiChunk(d + start)) {
             w -= AsciiChunk;
-            r -= AsciiChunk - 1;
+            std::memmove(d + w, d + start, AsciiChunk * sizeof(char16_t));
+            r = start;
             continue;
         }
-        const char16_t c = d[r];
-        if (c == QChar::ParagraphSeparator) {
-            d[--w] = u'\n';
-            d[--w] = u'\r';
-        } else {
-            standIns = standIns || isShownStandIn(c);
-            d[--w] = c;
+        while (r > start) {
+            const char16_t c = d[--r];
+            if (c == QChar::ParagraphSeparator) {
+                d[--w] = u'\n';
+                d[--w] = u'\r';
+            } else {
+                standIns = standIns || isShownStandIn(c);
+                d[--w] = c;
+            }
         }
     }
     if (standIns)
